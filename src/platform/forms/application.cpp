@@ -1,0 +1,61 @@
+#include "application.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QWidget>
+
+#include "exception.h"
+
+namespace {
+TApplication theApplication;
+}  // namespace
+
+TApplication* Application = &theApplication;
+
+TApplication::TApplication() = default;
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize() {}
+
+void TApplication::Adopt(TForm* form) {
+  forms_.emplace_back(form);
+  if (!mainForm_) mainForm_ = form;
+}
+
+void TApplication::Run() {
+  if (!mainForm_) return;
+  mainForm_->Show();
+  QEventLoop loop;
+  while (mainForm_->Widget()->isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+  ProcessMessages();
+}
+
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+std::string ErrorBoxText(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+  return message;
+}
+
+void TApplication::ShowException(const std::exception& e) {
+  Dialogs().ShowMessageBox({TMessageBoxKind::Error, title_, ErrorBoxText(e.what())});
+}
+
+void TApplication::MessageBox(const std::string& text, const std::string& caption, TMessageBoxKind kind) {
+  Dialogs().ShowMessageBox({kind, caption, text});
+}
+
+std::string TApplication::ExeName() const {
+  return QCoreApplication::instance() ? FromQString(QCoreApplication::applicationFilePath()) : std::string();
+}
+
+std::string TApplication::ExeFolder() const {
+  const std::string name = ExeName();
+  const auto slash = name.find_last_of('/');
+  return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+}
+
+void TApplication::DestroyForms() {
+  while (!forms_.empty()) forms_.pop_back();
+  mainForm_ = nullptr;
+}

@@ -1,0 +1,39 @@
+#include "combo_box.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+TComboBox::TComboBox(QWidget* parent, std::string name, bool editable)
+    : TControl(std::move(name), new QComboBox(parent)) {
+  box_ = static_cast<QComboBox*>(Widget());
+  box_->setEditable(editable);
+  box_->setInsertPolicy(QComboBox::NoInsert);
+  // A placeholder stops Qt from selecting item 0 when the first item is added.
+  box_->setPlaceholderText(QStringLiteral(" "));
+  box_->setMaxVisibleItems(20);
+}
+
+int TComboBox::ItemIndex() const { return box_->currentIndex(); }
+
+void TComboBox::SetItemIndex(int index) {
+  box_->setCurrentIndex(index >= 0 && index < box_->count() ? index : -1);
+}
+
+void TComboBox::AddItem(const std::string& text) {
+  const bool editable = box_->isEditable();
+  const QString editText = editable ? box_->currentText() : QString();
+  box_->addItem(ToQString(text));
+  if (editable && box_->currentIndex() < 0) box_->setEditText(editText);
+}
+
+void TComboBox::AddItems(const std::vector<std::string>& texts) {
+  for (const auto& text : texts) AddItem(text);
+}
+
+int TComboBox::ItemCount() const { return box_->count(); }
+std::string TComboBox::Item(int index) const { return FromQString(box_->itemText(index)); }
+std::string TComboBox::Text() const { return FromQString(box_->currentText()); }
+
+void TComboBox::SetText(const std::string& text) {
+  if (box_->isEditable()) box_->setEditText(ToQString(text));
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Drop-down list whose value is its item index. An index outside the list
+// leaves nothing selected and reads -1; filling the list selects nothing.
+#include "control.h"
+
+class QComboBox;
+
+class TComboBox : public TControl {
+ public:
+  // editable: the user can also type text into the box.
+  TComboBox(QWidget* parent, std::string name, bool editable = false);
+
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+
+  void AddItem(const std::string& text);
+  void AddItems(const std::vector<std::string>& texts);
+  int ItemCount() const;
+  std::string Item(int index) const;
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+ private:
+  QComboBox* box_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// Single-line edit box. The maximum length limits only what the user types
+// or pastes; text set from code is held whole.
+#include "control.h"
+
+class QLineEdit;
+
+class TEdit : public TControl {
+ public:
+  TEdit(QWidget* parent, std::string name, int maxLength = 0);
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
+  void SetReadOnly(bool readOnly);
+
+ private:
+  QLineEdit* edit_;
+  int maxLength_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The class library's exception classes.
+#include <exception>
+#include <string>
+
+class Exception : public std::exception {
+ public:
+  explicit Exception(std::string message) : message_(std::move(message)) {}
+  const std::string& Message() const { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+// Raised by the integer conversion for a text that is not a number.
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};

@@ -1,0 +1,117 @@
+#include "form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWidget>
+
+#include "dialogs.h"
+#include "menu.h"
+
+namespace {
+
+// The window behind a form: refuses a close that the form's close query
+// refuses.
+class FormWindow : public QWidget {
+ public:
+  explicit FormWindow(TForm* form) : form_(form) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (form_->CanClose()) {
+      event->accept();
+    } else {
+      event->ignore();
+    }
+  }
+
+ private:
+  TForm* form_;
+};
+
+QFont FormFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+}  // namespace
+
+TForm::TForm(std::string name) : TWinControl(std::move(name), new FormWindow(this)) {
+  Widget()->setFont(FormFont());
+  Widget()->setAutoFillBackground(true);
+  client_ = new QWidget(Widget());
+  SetBorder(TBorderStyle::Single, TBorderIcons{});
+}
+
+TForm::~TForm() {
+  QWidget* window = Widget();
+  window->hide();
+  delete window;
+}
+
+std::string TForm::Caption() const { return FromQString(Widget()->windowTitle()); }
+void TForm::SetCaption(const std::string& caption) { Widget()->setWindowTitle(ToQString(caption)); }
+
+void TForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  if (menuBar_) menuBar_->setGeometry(0, 0, width, menuHeight);
+  client_->setGeometry(0, menuHeight, width, height);
+  Widget()->setFixedSize(width, height + menuHeight);
+}
+
+int TForm::ClientWidth() const { return clientWidth_; }
+int TForm::ClientHeight() const { return clientHeight_; }
+
+void TForm::SetBorder(TBorderStyle style, TBorderIcons icons, bool stayOnTop) {
+  Qt::WindowFlags flags;
+  if (style == TBorderStyle::None) {
+    flags = Qt::SplashScreen | Qt::FramelessWindowHint;
+  } else {
+    flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (icons.SystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (icons.Minimize) flags |= Qt::WindowMinimizeButtonHint;
+    if (icons.Maximize) flags |= Qt::WindowMaximizeButtonHint;
+  }
+  if (stayOnTop) flags |= Qt::WindowStaysOnTopHint;
+  Widget()->setWindowFlags(flags);
+}
+
+TMainMenu* TForm::CreateMainMenu(std::string name) {
+  menuBar_ = new QMenuBar(Widget());
+  menuBar_->setNativeMenuBar(false);
+  menu_ = std::make_unique<TMainMenu>(std::move(name), menuBar_);
+  return menu_.get();
+}
+
+void TForm::CentreOnScreen() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = Widget()->size();
+  Widget()->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void TForm::Show() {
+  if (menuBar_) SetClientSize(clientWidth_, clientHeight_);
+  CentreOnScreen();
+  Widget()->show();
+}
+
+void TForm::Hide() { Widget()->hide(); }
+void TForm::Close() { Widget()->close(); }
+void TForm::Repaint() { Widget()->repaint(); }
+
+int TForm::ShowModal() {
+  modalResult_ = mrNone;
+  return Dialogs().ShowModal(*this);
+}
+
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  if (result != mrNone) Hide();
+}
