@@ -27,19 +27,6 @@ TForm1::TForm1() : TForm("Form1") {
 #undef SOURCE_LIST
 #undef CHECK
 
-  Button_teleanalog1_defaultClick(this);
-  Button_teleanalog2_defaultClick(this);
-  Button_teleanalog3_defaultClick(this);
-  Button_teleanalog4_defaultClick(this);
-  Button_teleanalog5_defaultClick(this);
-  Button_teledigital1_defaultClick(this);
-  Button_teledigital2_defaultClick(this);
-  Button_teledigital3_defaultClick(this);
-  Button_teledigital4_defaultClick(this);
-  Button_teledigital5_defaultClick(this);
-  Button_teledigital6_defaultClick(this);
-  Button_teledigital7_defaultClick(this);
-  Button_teledigital8_defaultClick(this);
 
   SetRtcFieldsFromPcClock();
   SetCaption(std::string("PELNOR Rudi Davurariruzo") + " " + ConfigurationVersion);
