@@ -27,7 +27,6 @@ TForm1::TForm1() : TForm("Form1") {
 #undef SOURCE_LIST
 #undef CHECK
 
-
   SetRtcFieldsFromPcClock();
   SetCaption(std::string("PELNOR Rudi Davurariruzo") + " " + ConfigurationVersion);
   SetCaption(Caption() + EditionSuffix);

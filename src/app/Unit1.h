@@ -12,7 +12,7 @@
 #include "edit.h"
 #include "firmware_resource.h"
 #include "form.h"
-#include "image_layout_size.h"
+#include "configuration_layout.h"
 #include "label.h"
 #include "memo.h"
 #include "menu.h"
@@ -93,22 +93,9 @@ class TForm1 : public TForm {
   TTabSheet* Pages[Form1PageCount] = {};
 
   // Buttons on the pages.
-  TButton* Button_special_strings = nullptr;
-  TButton* Button_special_strings2 = nullptr;
-  TButton* Button21 = nullptr;
-  TButton* Button_teleanalog1_default = nullptr;
-  TButton* Button_teleanalog2_default = nullptr;
-  TButton* Button_teleanalog3_default = nullptr;
-  TButton* Button_teleanalog4_default = nullptr;
-  TButton* Button_teleanalog5_default = nullptr;
-  TButton* Button_teledigital1_default = nullptr;
-  TButton* Button_teledigital2_default = nullptr;
-  TButton* Button_teledigital3_default = nullptr;
-  TButton* Button_teledigital4_default = nullptr;
-  TButton* Button_teledigital5_default = nullptr;
-  TButton* Button_teledigital6_default = nullptr;
-  TButton* Button_teledigital7_default = nullptr;
-  TButton* Button_teledigital8_default = nullptr;
+#define BUTTON(name, page, caption, hint, handler) TButton* name = nullptr;
+#include "form1_buttons.def"
+#undef BUTTON
 
   TMemo* Memo1 = nullptr;
   TProgressBar* ProgressBar1 = nullptr;

@@ -39,6 +39,8 @@ class TApplication {
   // Takes ownership of a form created elsewhere.
   void Adopt(TForm* form);
   TForm* MainForm() const { return mainForm_; }
+  // The forms it owns, in order of creation.
+  const std::vector<std::unique_ptr<TForm>>& Forms() const { return forms_; }
 
   // Shows the main form and runs the message loop until it has closed.
   void Run();

@@ -4,6 +4,7 @@
 #include "control.h"
 
 class QLineEdit;
+class LengthLimitValidator;
 
 class TEdit : public TControl {
  public:
@@ -11,11 +12,11 @@ class TEdit : public TControl {
 
   std::string Text() const;
   void SetText(const std::string& text);
-  int MaxLength() const { return maxLength_; }
-  void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
+  int MaxLength() const;
+  void SetMaxLength(int maxLength);
   void SetReadOnly(bool readOnly);
 
  private:
   QLineEdit* edit_;
-  int maxLength_;
+  LengthLimitValidator* limit_;  // owned by the line edit
 };

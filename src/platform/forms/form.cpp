@@ -1,10 +1,14 @@
 #include "form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "dialogs.h"
 #include "menu.h"
@@ -29,6 +33,8 @@ class FormWindow : public QWidget {
  private:
   TForm* form_;
 };
+
+constexpr int ExposeWait = 500;  // ms
 
 QFont FormFont() {
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -104,7 +110,17 @@ void TForm::Show() {
 
 void TForm::Hide() { Widget()->hide(); }
 void TForm::Close() { Widget()->close(); }
-void TForm::Repaint() { Widget()->repaint(); }
+void TForm::Repaint() {
+  // A new window is mapped by the window system a moment after it is shown;
+  // wait for that (bounded), acting on no user input, then paint.
+  QWidget* window = Widget();
+  QDeadlineTimer deadline(ExposeWait);
+  while (window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed() &&
+         !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  }
+  window->repaint();
+}
 
 int TForm::ShowModal() {
   modalResult_ = mrNone;

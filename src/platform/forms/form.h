@@ -37,7 +37,8 @@ class TForm : public TWinControl {
   void Show();
   void Hide();
   void Close();
-  // Paints the form at once, without a message loop.
+  // Paints the form at once, before any message loop runs; acts on no
+  // user input.
   void Repaint();
   // Shows the form modally through the dialog seam; returns its result.
   int ShowModal();

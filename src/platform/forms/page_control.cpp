@@ -20,7 +20,12 @@ TTabSheet::TTabSheet(QWidget* parent, std::string name, TPageControl& owner)
 int TTabSheet::PageIndex() const { return owner_.Tabs()->indexOf(Widget()); }
 std::string TTabSheet::Caption() const { return FromQString(owner_.Tabs()->tabText(PageIndex())); }
 bool TTabSheet::TabVisible() const { return owner_.Tabs()->isTabVisible(PageIndex()); }
-void TTabSheet::SetTabVisible(bool visible) { owner_.Tabs()->setTabVisible(PageIndex(), visible); }
+// A hidden page is also disabled: the tab control's keyboard switching and
+// the tab bar's wheel skip disabled pages but not hidden ones.
+void TTabSheet::SetTabVisible(bool visible) {
+  owner_.Tabs()->setTabVisible(PageIndex(), visible);
+  owner_.Tabs()->setTabEnabled(PageIndex(), visible);
+}
 
 TPageControl::TPageControl(QWidget* parent, std::string name, bool buttonStyle)
     : TWinControl(std::move(name), new QTabWidget(parent)) {

@@ -1,9 +1,11 @@
 #include "qt_dialogs.h"
 
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWidget>
+#include <QWindow>
 
 #include "application.h"
 #include "control.h"
@@ -23,6 +25,27 @@ QString QtFilter(const std::string& filter) {
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) out << parts[i];
   return out.join(QStringLiteral(";;"));
 }
+
+// Ends a modal loop when its form is hidden: closed, or given a result
+// (minimising hides it only for a moment, which is checked once the event
+// has been handled).
+class HideWatcher : public QObject {
+ public:
+  HideWatcher(QWidget* window, QEventLoop& loop) : window_(window), loop_(loop) { window_->installEventFilter(this); }
+  ~HideWatcher() override { window_->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Hide) {
+      QMetaObject::invokeMethod(&loop_, [this] { if (!window_->isVisible()) loop_.quit(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  QEventLoop& loop_;
+};
 
 }  // namespace
 
@@ -54,8 +77,13 @@ std::optional<std::string> QtDialogProvider::ExecuteFileDialog(const TFileDialog
 int QtDialogProvider::ShowModal(TForm& form) {
   QWidget* window = form.Widget();
   window->setWindowModality(Qt::ApplicationModal);
-  form.Show();
+  if (QWidget* owner = ActiveParent()) {
+    window->winId();
+    window->windowHandle()->setTransientParent(owner->windowHandle());
+  }
   QEventLoop loop;
-  while (window->isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+  HideWatcher watcher(window, loop);
+  form.Show();
+  if (window->isVisible()) loop.exec();
   return form.ModalResult() == mrNone ? mrCancel : form.ModalResult();
 }

@@ -1,0 +1,31 @@
+// Tab "Remote access".
+#include "form1_placement.h"
+
+const TTabPlaces RemoteAccessPlaces = {
+    {PageWww,
+     {{.items = {Label("WWW user:", 8, 8), Control("www_user", 110, 8, 95),
+                 Label("WWW password:", 8, 32), Control("www_password", 110, 32, 95),
+                 Label("WWW port:", 8, 56), Control("www_port", 110, 56, 46)}}}},
+    {PageTelnet,
+     {{.items = {Label("Telnet user:", 8, 8), Control("telnet_user", 110, 8, 95),
+                 Label("Telnet password:", 8, 32), Control("telnet_password", 110, 32, 95),
+                 Label("Telnet port:", 8, 56), Control("telnet_port", 110, 56, 46)}},
+      {.items = {Label("APRS-IS:", 8, 20), Control("Debug_aprsis", 100, 20, 76),
+                 Label("NTP:", 186, 20), Control("Debug_ntp", 222, 20, 76),
+                 Label("RF:", 308, 20), Control("Debug_rf", 354, 20, 76),
+                 Label("Weather:", 440, 20), Control("Debug_weather", 540, 20, 76),
+                 Label("KISS:", 626, 20), Control("Debug_kiss", 664, 20, 76),
+                 Label("APRS-IS msgs:", 8, 46), Control("Debug_aprsismsgs", 100, 46, 76),
+                 Label("DNS:", 186, 46), Control("Debug_dns", 222, 46, 76),
+                 Label("AX.25:", 308, 46), Control("Debug_ax25", 354, 46, 76),
+                 Label("Wunderground:", 440, 46), Control("Debug_wunderground", 540, 46, 76),
+                 Label("Telemetry:", 8, 72), Control("Debug_telemetry", 100, 72, 76),
+                 Label("Digi:", 186, 72), Control("Debug_digi", 222, 72, 76),
+                 Label("GPS:", 308, 72), Control("Debug_gps", 354, 72, 76),
+                 Label("DHCP:", 440, 72), Control("Debug_dhcp", 540, 72, 76)},
+       .group = {"Telnet debug messages (default state after connect):", 8, 89, 761, 104}}}},
+    {PageKissTcpip,
+     {{.items = {Label("KISS via TCP/IP enable:", 8, 8), Control("kisstcpip_enable", 150, 8, 55),
+                 Label("KISS via TCP/IP port:", 8, 32), Control("kisstcpip_port", 150, 32, 46),
+                 Note("Currently KISS via TCP/IP works only in packet output mode (RF->TCP/IP).", 8, 180, 760)}}}},
+};

@@ -1,0 +1,52 @@
+#include "hid_device.h"
+
+#include <algorithm>
+#include <cctype>
+#include <new>
+#include <string>
+
+#include "Unit1.h"
+#include "hid_messages.h"
+
+std::unique_ptr<THidHandle> HidWriteHandle;
+std::unique_ptr<THidHandle> HidReadHandle;
+
+namespace {
+
+std::string LowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+}  // namespace
+
+bool MatchesHidDevice(const THidInterface& hidInterface) {
+  if (hidInterface.HardwareIds.empty()) return false;
+  return LowerCase(hidInterface.HardwareIds.front()).find(LowerCase(HidDeviceMatch)) != std::string::npos;
+}
+
+bool OpenHidDevice(TForm1& form) {
+  THidSystem& system = HidSystem();
+  std::vector<THidInterface> interfaces;
+  try {
+    interfaces = system.PresentInterfaces();
+  } catch (const std::bad_alloc&) {
+    PlainMessageBox(AllocationFailureText);
+    return false;
+  }
+  const auto match = std::find_if(interfaces.begin(), interfaces.end(), MatchesHidDevice);
+  if (match == interfaces.end()) {
+    form.Memo1->AddLine(RudiNotFoundLine);
+    return false;
+  }
+  HidWriteHandle = system.Open(match->DevicePath, THidAccess::Write);
+  if (HidWriteHandle) HidReadHandle = system.Open(match->DevicePath, THidAccess::Read);
+  form.Memo1->AddLine(RudiFoundLine);
+  return true;
+}
+
+void CloseHidDevice() {
+  HidWriteHandle.reset();
+  HidReadHandle.reset();
+}

@@ -1,0 +1,72 @@
+#include "hidapi_system.h"
+
+#include <hidapi/hidapi.h>
+
+#include "hardware_ids.h"
+
+namespace {
+
+std::string Narrow(const wchar_t* text) {
+  std::string narrow;
+  for (; text && *text; ++text) narrow += *text < 0x80 ? static_cast<char>(*text) : '?';
+  return narrow;
+}
+
+// One hid_open_path of a device path. hidapi takes the report-ID byte in
+// front of a written report and counts it; it returns an unnumbered report
+// without it, so the layer puts the byte back.
+class HidapiHandle : public THidHandle {
+ public:
+  HidapiHandle(hid_device* device, THidAccess access) : device_(device), access_(access) {}
+  ~HidapiHandle() override { hid_close(device_); }
+
+  std::size_t WriteReport(const THidReport& report) override {
+    if (access_ != THidAccess::Write) return 0;
+    const int written = hid_write(device_, report.data(), report.size());
+    return written < 0 ? 0 : static_cast<std::size_t>(written);
+  }
+
+  std::size_t ReadReport(THidReport& report) override {
+    if (access_ != THidAccess::Read) return 0;
+    report.fill(0);
+    const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, HidReadWaitMilliseconds);
+    return read <= 0 ? 0 : static_cast<std::size_t>(read) + 1;
+  }
+
+ private:
+  hid_device* device_;
+  THidAccess access_;
+};
+
+}  // namespace
+
+std::vector<THidInterface> HidapiSystem::PresentInterfaces() {
+  std::vector<THidInterface> interfaces;
+  // NULL stands both for "no device" and for a failure: an empty list.
+  hid_device_info* list = hid_enumerate(0, 0);
+  try {
+    for (const hid_device_info* info = list; info; info = info->next) {
+      if (!info->path) continue;
+      const THidIdentity identity{info->vendor_id, info->product_id, info->release_number, info->usage_page,
+                                  info->usage};
+      interfaces.push_back({HardwareIdList(identity), info->path});
+    }
+  } catch (...) {
+    hid_free_enumeration(list);
+    throw;
+  }
+  hid_free_enumeration(list);
+  PutInStableOrder(interfaces);
+  return interfaces;
+}
+
+std::unique_ptr<THidHandle> HidapiSystem::Open(const std::string& path, THidAccess access) {
+  hid_device* device = hid_open_path(path.c_str());
+  if (!device) {
+    lastError_ = Narrow(hid_error(nullptr));
+    if (lastError_.empty()) lastError_ = "cannot open " + path;
+    return nullptr;
+  }
+  lastError_.clear();
+  return std::make_unique<HidapiHandle>(device, access);
+}

@@ -1,0 +1,44 @@
+// Configuration import/export > Save to file.
+#include "Unit1.h"
+#include "Unit4.h"
+#include "ini_file.h"
+#include "integer_conversion.h"
+#include "settings_file_dialogs.h"
+#include "settings_keys.h"
+
+namespace {
+
+// Gathers every key over the file's text; a numeric edit that does not
+// convert raises before anything reaches the file.
+void WriteSettings(TIniFile& ini, const TSettingsForms& forms) {
+  for (const auto& header : HeaderKeys()) ini.WriteString(HeaderSection, header.Key, header.Value);
+  for (const auto& row : SettingsKeys()) {
+    std::visit(TOverloaded{
+                   [&](const TTextKey& key) { ini.WriteString(row.Section, row.Key, key.Control(forms)->Text()); },
+                   [&](const TIntegerKey& key) {
+                     ini.WriteInteger(row.Section, row.Key, StrToInt(key.Control(forms)->Text()));
+                   },
+                   [&](const TIndexKey& key) { ini.WriteInteger(row.Section, row.Key, key.Control(forms)->ItemIndex()); },
+                   [&](const TCheckKey& key) {
+                     const bool checked = key.Control(forms)->Checked();
+                     if (key.TruthValue) {
+                       ini.WriteBool(row.Section, row.Key, checked);
+                     } else {
+                       ini.WriteInteger(row.Section, row.Key, checked ? 1 : 0);
+                     }
+                   },
+               },
+               row.Value);
+  }
+}
+
+}  // namespace
+
+void TForm1::Savetofile1Click(TObject*) {
+  SaveDialog1->InitialDir = SettingsFolder();
+  if (!SaveDialog1->Execute()) return;
+
+  TIniFile ini(SaveDialog1->FileName);
+  WriteSettings(ini, {*this, *Form4});
+  ini.UpdateFile();
+}

@@ -1,0 +1,53 @@
+// Configuration import/export > Read from file.
+#include "Unit1.h"
+#include "Unit4.h"
+#include "dialogs.h"
+#include "file_replace.h"
+#include "ini_file.h"
+#include "integer_conversion.h"
+#include "settings_file_dialogs.h"
+#include "settings_keys.h"
+
+namespace {
+
+// Sets each control at once, in table order, so that Uploadpctime is set
+// before Ntp_enable.
+void ReadSettings(const TIniFile& ini, const TSettingsForms& forms) {
+  for (const auto& row : SettingsKeys()) {
+    std::visit(TOverloaded{
+                   [&](const TTextKey& key) {
+                     key.Control(forms)->SetText(ini.ReadString(row.Section, row.Key, key.ReadDefault));
+                   },
+                   [&](const TIntegerKey& key) {
+                     key.Control(forms)->SetText(IntToStr(ini.ReadInteger(row.Section, row.Key, key.ReadDefault)));
+                   },
+                   [&](const TIndexKey& key) {
+                     key.Control(forms)->SetItemIndex(ini.ReadInteger(row.Section, row.Key, key.ReadDefault));
+                   },
+                   [&](const TCheckKey& key) {
+                     key.Control(forms)->SetChecked(ini.ReadBool(row.Section, row.Key, key.ReadDefault));
+                   },
+               },
+               row.Value);
+  }
+}
+
+}  // namespace
+
+void TForm1::Readfromfile1Click(TObject*) {
+  OpenDialog2->InitialDir = SettingsFolder();
+  if (!OpenDialog2->Execute()) return;
+  const std::string fileName = OpenDialog2->FileName;
+
+  // A file that cannot be read would reset every setting to its read default.
+  if (ReadFileContents(fileName).State != TFileState::Read) {
+    InformationBox(UnreadableSettingsFileText(fileName));
+    return;
+  }
+
+  const TIniFile ini(fileName);
+  if (ini.ReadString(HeaderSection, VersionKey, UnknownVersion) != ConfigurationVersion) {
+    InformationBox(VersionNotice);
+  }
+  ReadSettings(ini, {*this, *Form4});
+}
