@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 
 #include "Unit1.h"
@@ -16,6 +18,8 @@ namespace {
 constexpr const char* TELEMETRY_DEFAULT_HINT = "Default parameters for telemetry module.";
 // A label stands this far below the top of the row of controls it names.
 constexpr int kLabelOffset = 4;
+// Narrow tab padding, so that the ten tab captions fit the tab control.
+constexpr const char* kTopTabStyle = "QTabBar::tab { padding: 3px 4px; }";
 
 void BuildFrame(TForm1& form) {
   form.SetClientSize(802, 418);
@@ -57,6 +61,7 @@ void BuildConnectionGroup(TForm1& form) {
 void BuildTabs(TForm1& form) {
   form.PageControl1 = form.Add<TPageControl>("PageControl1");
   form.PageControl1->SetBounds(8, 56, 793, 257);
+  form.PageControl1->Tabs()->tabBar()->setStyleSheet(QString::fromLatin1(kTopTabStyle));
 #define TAB(tab, caption) form.Tabs[tab] = form.PageControl1->AddPage("TabSheet" + std::to_string(tab + 1), caption);
 #define PAGE(page, tab, caption)
 #define HIDDEN_PAGE(page, tab, caption)

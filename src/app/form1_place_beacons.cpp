@@ -22,8 +22,8 @@ TPlaceBlock BeaconRows(int first) {
 }  // namespace
 
 const TTabPlaces BeaconsPlaces = {
-    {PageBeacons1, {{.items = {Control("Button_special_strings", 686, 2, 83, 20)}}, BeaconHeadings, BeaconRows(1)}},
-    {PageBeacons5, {{.items = {Control("Button_special_strings2", 686, 2, 83, 20)}}, BeaconHeadings, BeaconRows(5)}},
+    {PageBeacons1, {{.items = {Control("Button_special_strings", 686, 2, 94, 20)}}, BeaconHeadings, BeaconRows(1)}},
+    {PageBeacons5, {{.items = {Control("Button_special_strings2", 686, 2, 94, 20)}}, BeaconHeadings, BeaconRows(5)}},
     {PageSmartBeaconing,
      {{.items = {Label("SmartBeaconing:", 8, 8), Control("Position_report_mode", 180, 8, 90),
                  Label("Position encoding protocol:", 8, 32), Control("Position_report_encoding", 180, 32, 90)}},

@@ -7,7 +7,7 @@ TPlaceBlock DigitalChannels(int first) {
   return {.items = {Label("Digital #:", 8, 20), Control("Teledigital#_name", 70, 20, 52),
                     Control("Teledigital#_units", 126, 20, 52), Control("Teledigital#_source", 182, 20, 125),
                     Control("Teledigital#_inverted", 315, 20, 60),
-                    Control("Button_teledigital#_default", 512, 20, 105, 20)},
+                    Control("Button_teledigital#_default", 512, 20, 126, 20)},
           .first = first,
           .rows = 4,
           .pitch = 24};
@@ -46,7 +46,7 @@ const TTabPlaces TelemetryPlaces = {
                  Control("Teleanalog#_units", 130, 20, 56), Control("Teleanalog#_source", 190, 20, 160),
                  Control("Teleanalog#_coefa", 354, 20, 62), Control("Teleanalog#_coefb", 420, 20, 62),
                  Control("Teleanalog#_coefc", 486, 20, 62), Control("Teleanalog#_average", 552, 20, 60),
-                 Control("Button_teleanalog#_default", 640, 20, 105, 20)},
+                 Control("Button_teleanalog#_default", 640, 20, 126, 20)},
        .first = 1,
        .rows = 5,
        .pitch = 24}}},

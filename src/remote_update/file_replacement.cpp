@@ -25,6 +25,10 @@ bool ResolveTarget(const std::string& path, TTarget& target) {
   struct stat status;
   if (stat(path.c_str(), &status) != 0) return true;  // a new file; creating it decides
   if (!S_ISREG(status.st_mode)) return false;
+  // A file that may not be written stays as it is, although its folder would allow a rename.
+  const int probe = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (probe < 0) return false;
+  close(probe);
   char resolved[PATH_MAX];
   if (!realpath(path.c_str(), resolved)) return false;
   target.Path = resolved;

@@ -8,7 +8,7 @@
 
 enum class TFileReplaceResult {
   Replaced,
-  OpenFailed,   // the target is not a regular file, or its folder takes no new file
+  OpenFailed,   // the target is not a writable regular file, or its folder takes no new file
   WriteFailed,  // writing, flushing or renaming failed; the target is untouched
 };
 

@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
         if (!sheet->TabVisible()) {
           QWidget* hidden = sheet->Widget();
           hidden->resize(nested->Tabs()->currentWidget()->size());
+          hidden->setEnabled(true);
           ok = Save(hidden->grab(), folder, FileName(tab, page, caption + " (hidden)")) && ok;
           continue;
         }

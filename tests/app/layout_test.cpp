@@ -189,12 +189,16 @@ TEST_F(Form1Layout, PageButtonsWithTheirSizesAndHints) {
     QRect place;
   };
   const Expected buttons[] = {
-      {form->Button_special_strings, {686, 2, 83, 20}},  {form->Button_special_strings2, {686, 2, 83, 20}},
-      {form->Button21, {328, 140, 73, 19}},              {form->Button_teleanalog1_default, {640, 20, 105, 20}},
-      {form->Button_teleanalog5_default, {640, 116, 105, 20}}, {form->Button_teledigital1_default, {512, 20, 105, 20}},
-      {form->Button_teledigital8_default, {512, 92, 105, 20}},
+      {form->Button_special_strings, {686, 2, 94, 20}},  {form->Button_special_strings2, {686, 2, 94, 20}},
+      {form->Button21, {328, 140, 73, 19}},              {form->Button_teleanalog1_default, {640, 20, 126, 20}},
+      {form->Button_teleanalog5_default, {640, 116, 126, 20}}, {form->Button_teledigital1_default, {512, 20, 126, 20}},
+      {form->Button_teledigital8_default, {512, 92, 126, 20}},
   };
-  for (const Expected& b : buttons) EXPECT_EQ(b.button->Widget()->geometry(), b.place) << b.button->Name();
+  for (const Expected& b : buttons) {
+    EXPECT_EQ(b.button->Widget()->geometry(), b.place) << b.button->Name();
+    const QPushButton* push = static_cast<const QPushButton*>(b.button->Widget());
+    EXPECT_GE(push->width(), push->fontMetrics().horizontalAdvance(push->text()) + 6) << b.button->Name();
+  }
   EXPECT_EQ(form->Button_special_strings->Caption(), "Special strings");
   EXPECT_EQ(form->Button21->Caption(), "Filter setup");
   for (TButton* button : {form->Button_teleanalog1_default, form->Button_teleanalog2_default,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -57,6 +58,18 @@ TEST(FileReplacement, FailedOpenCreatesNothing) {
   }
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"folder.ruf", "plain"}));
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+// Root may write any file, so this runs only for other users.
+TEST(FileReplacement, ReadOnlyFileIsNotReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
+  TemporaryFolder folder;
+  const std::string path = folder.File("update.ruf");
+  WriteBytes(path, OldContents);
+  chmod(path.c_str(), 0444);
+  EXPECT_EQ(ReplaceFileContents(path, NewContents), TFileReplaceResult::OpenFailed);
+  EXPECT_EQ(ReadBytes(path), OldContents);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"update.ruf"});
 }
 
 TEST(FileReplacement, FailedWriteKeepsTheOldFileWhole) {

@@ -1,0 +1,72 @@
+// One export and one import of the factory settings, through the menu
+// handlers, on a file in a temporary folder.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "Unit1.h"
+#include "Unit4.h"
+#include "dialogs.h"
+
+namespace {
+
+// Answers every file dialog with one path and counts the boxes shown.
+class FixedFileDialogs : public TDialogProvider {
+ public:
+  explicit FixedFileDialogs(std::string path) : path_(std::move(path)) { SetDialogProvider(this); }
+  ~FixedFileDialogs() override { SetDialogProvider(nullptr); }
+  void ShowMessageBox(const TMessageBoxRequest&) override { ++boxes; }
+  std::optional<std::string> ExecuteFileDialog(const TFileDialogRequest&) override { return path_; }
+  int ShowModal(TForm&) override { return 0; }
+  int boxes = 0;
+
+ private:
+  std::string path_;
+};
+
+struct Workbench {
+  Workbench()
+      : folder(std::filesystem::temp_directory_path() / ("settings_file_bench_" + std::to_string(getpid()))),
+        dialogs((std::filesystem::create_directories(folder), (folder / "pelnor.cfg").string())) {
+    Form4 = filter.get();
+  }
+  ~Workbench() {
+    Form4 = nullptr;
+    std::filesystem::remove_all(folder);
+  }
+  std::filesystem::path folder;
+  FixedFileDialogs dialogs;
+  std::unique_ptr<TForm1> form = std::make_unique<TForm1>();
+  std::unique_ptr<TForm4> filter = std::make_unique<TForm4>();
+};
+
+void ExportFactorySettings(benchmark::State& state) {
+  Workbench bench;
+  for (auto _ : state) bench.form->Savetofile1Click(nullptr);
+  if (bench.dialogs.boxes != 0) state.SkipWithError("the export showed a box");
+}
+BENCHMARK(ExportFactorySettings)->Unit(benchmark::kMillisecond);
+
+void ImportFactorySettings(benchmark::State& state) {
+  Workbench bench;
+  bench.form->Savetofile1Click(nullptr);
+  for (auto _ : state) bench.form->Readfromfile1Click(nullptr);
+  if (bench.dialogs.boxes != 0) state.SkipWithError("the import showed a box");
+}
+BENCHMARK(ImportFactorySettings)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,101 @@
+#include "file_replace.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "file_limit.h"
+#include "ordinary_file_user.h"
+#include "temporary_folder.h"
+
+namespace {
+
+std::string Text(const std::string& path) {
+  const auto bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+void SetText(const std::string& path, const std::string& text) { WriteBytes(path, {text.begin(), text.end()}); }
+mode_t Mode(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+TEST(ReadFileContents, TellsMissingFromUnreadable) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), "x\r\n");
+  EXPECT_EQ(ReadFileContents(folder.File("a.cfg")).State, TFileState::Read);
+  EXPECT_EQ(ReadFileContents(folder.File("a.cfg")).Bytes, "x\r\n");
+  EXPECT_EQ(ReadFileContents(folder.File("none.cfg")).State, TFileState::Missing);
+  EXPECT_EQ(ReadFileContents(folder.File("")).State, TFileState::Unreadable);  // a folder
+  EXPECT_EQ(ReadFileContents(folder.File("a.cfg/b.cfg")).State, TFileState::Unreadable);
+}
+
+TEST(ReplaceFileContents, CreatesAndReplacesKeepingPermissions) {
+  TemporaryFolder folder;
+  const auto file = folder.File("a.cfg");
+  ASSERT_TRUE(ReplaceFileContents(file, "one"));
+  EXPECT_EQ(Text(file), "one");
+  ::chmod(file.c_str(), 0640);
+  ASSERT_TRUE(ReplaceFileContents(file, "two"));
+  EXPECT_EQ(Text(file), "two");
+  EXPECT_EQ(Mode(file), 0640u);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+TEST(ReplaceFileContents, WritesThroughASymbolicLink) {
+  TemporaryFolder folder;
+  SetText(folder.File("real.cfg"), "old");
+  std::filesystem::create_symlink(folder.File("real.cfg"), folder.File("link.cfg"));
+  ASSERT_TRUE(ReplaceFileContents(folder.File("link.cfg"), "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.cfg")));
+  EXPECT_EQ(Text(folder.File("real.cfg")), "new");
+}
+
+// Each refusal below leaves the old file whole and no temporary file behind.
+TEST(ReplaceFileContents, RefusesAReadOnlyFile) {
+  TemporaryFolder folder;
+  OrdinaryFileUser user(folder.File(""));
+  if (!user.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
+  SetText(folder.File("a.cfg"), "old");
+  ::chmod(folder.File("a.cfg").c_str(), 0444);
+  EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg"), "new"));
+  EXPECT_EQ(Text(folder.File("a.cfg")), "old");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+TEST(ReplaceFileContents, RefusesAReadOnlyFolder) {
+  TemporaryFolder folder;
+  OrdinaryFileUser user(folder.File(""));
+  if (!user.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
+  SetText(folder.File("a.cfg"), "old");
+  ::chmod(folder.File("").c_str(), 0555);
+  EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg"), "new"));
+  EXPECT_FALSE(ReplaceFileContents(folder.File("b.cfg"), "new"));
+  ::chmod(folder.File("").c_str(), 0755);
+  EXPECT_EQ(Text(folder.File("a.cfg")), "old");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+TEST(ReplaceFileContents, RefusesWhenTheDiskIsFull) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), "old");
+  {
+    FileSizeLimit limit(4);
+    EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg"), std::string(100, 'n')));
+  }
+  EXPECT_EQ(Text(folder.File("a.cfg")), "old");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+TEST(ReplaceFileContents, RefusesAPathBelowAFileAndAFolderInPlaceOfTheFile) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), "old");
+  EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg/b.cfg"), "new"));
+  std::filesystem::create_directory(folder.File("d.cfg"));
+  EXPECT_FALSE(ReplaceFileContents(folder.File("d.cfg"), "new"));
+  EXPECT_EQ(Text(folder.File("a.cfg")), "old");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"a.cfg", "d.cfg"}));
+}
+
+}  // namespace
