@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "file_replacement.h"
+#include "file_replace.h"
 #include "firmware_resource.h"
 #include "remote_update_file.h"
 
@@ -34,7 +34,8 @@ void AssembleAndWriteLargestFile(benchmark::State& state) {
   const std::string path = (folder / "update.ruf").string();
   for (auto _ : state) {
     const auto file = AssembleRemoteUpdateFile(image, firmware, 1700000000);
-    if (ReplaceFileContents(path, file) != TFileReplaceResult::Replaced) state.SkipWithError("write failed");
+    const std::string_view bytes(reinterpret_cast<const char*>(file.data()), file.size());
+    if (ReplaceFileContents(path, bytes) != TFileReplaceResult::Replaced) state.SkipWithError("write failed");
   }
   std::filesystem::remove_all(folder);
 }

@@ -4,7 +4,7 @@
 #include "application.h"
 #include "calendar_time.h"
 #include "configuration_codec.h"
-#include "file_replacement.h"
+#include "file_replace.h"
 #include "remote_update_file.h"
 
 namespace {
@@ -40,7 +40,8 @@ void WriteRemoteUpdateFile(TForm1& form) {
   if (!firmware) return;
   const auto file = AssembleRemoteUpdateFile(form.ConfigurationImage, *firmware,
                                              static_cast<std::uint32_t>(CalendarTime()));
-  ReportFailure(ReplaceFileContents(dialog.FileName, file));
+  const std::string_view bytes(reinterpret_cast<const char*>(file.data()), file.size());
+  ReportFailure(ReplaceFileContents(dialog.FileName, bytes));
 }
 
 void TForm1::BuildRemoteUpdateFile1Click(TObject*) { BuildRemoteUpdateFile(*this, EncodeConfigurationImage); }

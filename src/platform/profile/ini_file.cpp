@@ -38,7 +38,7 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 void TIniFile::UpdateFile() {
-  if (written_ && !ReplaceFileContents(fileName_, written_->Bytes())) RefuseWrite();
+  if (written_ && ReplaceFileContents(fileName_, written_->Bytes()) != TFileReplaceResult::Replaced) RefuseWrite();
 }
 
 void TIniFile::RefuseWrite() const { throw Exception("Unable to write to " + fileName_); }

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file replacement.
 #include <string>
+#include <string_view>
 
 enum class TFileState { Read, Missing, Unreadable };
 
@@ -15,7 +16,11 @@ TFileContents ReadFileContents(const std::string& fileName);
 // renames it over the file, so that the file holds either its old text or
 // the new one. An existing file keeps its permission bits (and its owner
 // where the process may keep it); a symbolic link is followed and kept.
-// False, with the file untouched and no temporary file left, when the file
-// exists but may not be written, or when creating, writing, flushing or
-// renaming fails.
-bool ReplaceFileContents(const std::string& fileName, const std::string& bytes);
+// On a failure the file is untouched and no temporary file is left.
+enum class TFileReplaceResult {
+  Replaced,
+  OpenFailed,   // the file is no writable regular file, or its folder takes no new file
+  WriteFailed,  // writing, flushing or renaming failed
+};
+
+TFileReplaceResult ReplaceFileContents(const std::string& fileName, std::string_view bytes);

@@ -33,7 +33,7 @@ class TFileDescriptor {
   int fd_;
 };
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -97,24 +97,24 @@ TFileContents ReadFileContents(const std::string& fileName) {
   return {TFileState::Read, std::move(bytes)};
 }
 
-bool ReplaceFileContents(const std::string& fileName, const std::string& bytes) {
+TFileReplaceResult ReplaceFileContents(const std::string& fileName, std::string_view bytes) {
   const auto target = ReplacementTarget(fileName);
-  if (!target) return false;
+  if (!target) return TFileReplaceResult::OpenFailed;
 
   struct stat original;
   const bool exists = ::stat(target->c_str(), &original) == 0;
   if (exists) {
-    if (!S_ISREG(original.st_mode)) return false;
+    if (!S_ISREG(original.st_mode)) return TFileReplaceResult::OpenFailed;
     // A read-only file stays as it is, although its folder would allow a rename.
     TFileDescriptor probe(::open(target->c_str(), O_WRONLY | O_CLOEXEC));
-    if (!probe.Valid()) return false;
+    if (!probe.Valid()) return TFileReplaceResult::OpenFailed;
   } else if (errno != ENOENT) {
-    return false;
+    return TFileReplaceResult::OpenFailed;
   }
 
   int fd = -1;
   const auto temporary = CreateTemporaryFile(*target, fd);
-  if (!temporary) return false;
+  if (!temporary) return TFileReplaceResult::OpenFailed;
   TFileDescriptor file(fd);
   bool ok = true;
   if (exists) {
@@ -128,8 +128,8 @@ bool ReplaceFileContents(const std::string& fileName, const std::string& bytes) 
   ok = ok && ::rename(temporary->c_str(), target->c_str()) == 0;
   if (!ok) {
     ::unlink(temporary->c_str());
-    return false;
+    return TFileReplaceResult::WriteFailed;
   }
   FlushFolder(*target);
-  return true;
+  return TFileReplaceResult::Replaced;
 }

@@ -34,10 +34,10 @@ TEST(ReadFileContents, TellsMissingFromUnreadable) {
 TEST(ReplaceFileContents, CreatesAndReplacesKeepingPermissions) {
   TemporaryFolder folder;
   const auto file = folder.File("a.cfg");
-  ASSERT_TRUE(ReplaceFileContents(file, "one"));
+  ASSERT_EQ(ReplaceFileContents(file, "one"), TFileReplaceResult::Replaced);
   EXPECT_EQ(Text(file), "one");
   ::chmod(file.c_str(), 0640);
-  ASSERT_TRUE(ReplaceFileContents(file, "two"));
+  ASSERT_EQ(ReplaceFileContents(file, "two"), TFileReplaceResult::Replaced);
   EXPECT_EQ(Text(file), "two");
   EXPECT_EQ(Mode(file), 0640u);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
@@ -47,7 +47,7 @@ TEST(ReplaceFileContents, WritesThroughASymbolicLink) {
   TemporaryFolder folder;
   SetText(folder.File("real.cfg"), "old");
   std::filesystem::create_symlink(folder.File("real.cfg"), folder.File("link.cfg"));
-  ASSERT_TRUE(ReplaceFileContents(folder.File("link.cfg"), "new"));
+  ASSERT_EQ(ReplaceFileContents(folder.File("link.cfg"), "new"), TFileReplaceResult::Replaced);
   EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.cfg")));
   EXPECT_EQ(Text(folder.File("real.cfg")), "new");
 }
@@ -59,7 +59,7 @@ TEST(ReplaceFileContents, RefusesAReadOnlyFile) {
   if (!user.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
   SetText(folder.File("a.cfg"), "old");
   ::chmod(folder.File("a.cfg").c_str(), 0444);
-  EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg"), "new"));
+  EXPECT_EQ(ReplaceFileContents(folder.File("a.cfg"), "new"), TFileReplaceResult::OpenFailed);
   EXPECT_EQ(Text(folder.File("a.cfg")), "old");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
 }
@@ -70,8 +70,8 @@ TEST(ReplaceFileContents, RefusesAReadOnlyFolder) {
   if (!user.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
   SetText(folder.File("a.cfg"), "old");
   ::chmod(folder.File("").c_str(), 0555);
-  EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg"), "new"));
-  EXPECT_FALSE(ReplaceFileContents(folder.File("b.cfg"), "new"));
+  EXPECT_EQ(ReplaceFileContents(folder.File("a.cfg"), "new"), TFileReplaceResult::OpenFailed);
+  EXPECT_EQ(ReplaceFileContents(folder.File("b.cfg"), "new"), TFileReplaceResult::OpenFailed);
   ::chmod(folder.File("").c_str(), 0755);
   EXPECT_EQ(Text(folder.File("a.cfg")), "old");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
@@ -82,20 +82,28 @@ TEST(ReplaceFileContents, RefusesWhenTheDiskIsFull) {
   SetText(folder.File("a.cfg"), "old");
   {
     FileSizeLimit limit(4);
-    EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg"), std::string(100, 'n')));
+    EXPECT_EQ(ReplaceFileContents(folder.File("a.cfg"), std::string(100, 'n')), TFileReplaceResult::WriteFailed);
   }
   EXPECT_EQ(Text(folder.File("a.cfg")), "old");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
 }
 
-TEST(ReplaceFileContents, RefusesAPathBelowAFileAndAFolderInPlaceOfTheFile) {
+TEST(ReplaceFileContents, RefusesWhatIsNoWritableRegularFile) {
   TemporaryFolder folder;
   SetText(folder.File("a.cfg"), "old");
-  EXPECT_FALSE(ReplaceFileContents(folder.File("a.cfg/b.cfg"), "new"));
   std::filesystem::create_directory(folder.File("d.cfg"));
-  EXPECT_FALSE(ReplaceFileContents(folder.File("d.cfg"), "new"));
+  const std::string paths[] = {
+      folder.File("a.cfg/b.cfg"),    // the folder is a regular file
+      folder.File("missing/b.cfg"),  // the folder does not exist
+      folder.File("d.cfg"),          // a folder in place of the file
+      "/dev/null",                   // a device, never replaced
+  };
+  for (const std::string& path : paths) {
+    EXPECT_EQ(ReplaceFileContents(path, "new"), TFileReplaceResult::OpenFailed) << path;
+  }
   EXPECT_EQ(Text(folder.File("a.cfg")), "old");
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"a.cfg", "d.cfg"}));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 }  // namespace
