@@ -7,7 +7,7 @@ const TTabPlaces ExtInterfacesPlaces = {
                  Note("If you enable support for Bluetooth module connected to serial port, then port 1 is "
                       "operational in Bluetooth mode).",
                       8, 38, 760),
-                 Label("RS-232 port 1:", 8, 60), Control("Serial1_mode", 218, 60, 170)}}}},
+                 Label("RS-232 port 1:", 8, 60), Control("Serial1_mode", 218, 60, 180)}}}},
     {PageRs485,
      {{.items = {Label("Halvane module (RS-485):", 8, 8), Control("Telemodule_enable", 175, 8, 80),
                  Label("Brenvik module (RS-485):", 8, 32), Control("Bitsmodule_enable", 175, 32, 80)}}}},
@@ -20,5 +20,5 @@ const TTabPlaces ExtInterfacesPlaces = {
                  Label("Check for serial->RF packet correctness:", 8, 56), Control("Kiss_check", 262, 56, 55)}}}},
     {PageGamma,
      {{.items = {Label("RSS-131 baudrate:", 8, 8), Control("Gamma_baudrate", 130, 8, 70),
-                 Label("Units range:", 8, 32), Control("Gamma_units", 130, 32, 105)}}}},
+                 Label("Units range:", 8, 32), Control("Gamma_units", 130, 32, 115)}}}},
 };

@@ -61,12 +61,14 @@ QImage DecodeJpeg(const std::uint8_t* data, std::size_t size) {
 
   jpeg_mem_src(&decoder->info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&decoder->info, TRUE);
+  // Checked before decompression starts: a progressive picture is buffered
+  // whole, so a forged size would be allocated first.
+  const std::uint64_t width = decoder->info.image_width;
+  const std::uint64_t height = decoder->info.image_height;
+  if (width * height > MaxPixels) Refuse("the picture is too large");
   decoder->info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&decoder->info);
 
-  const std::uint64_t width = decoder->info.output_width;
-  const std::uint64_t height = decoder->info.output_height;
-  if (width * height > MaxPixels) Refuse("the picture is too large");
   decoder->image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB888);
   if (decoder->image.isNull()) Refuse("out of memory");
   // One row at a time: a QImage row is padded to four bytes.

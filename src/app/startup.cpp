@@ -11,6 +11,10 @@
 #include "application.h"
 #include "exception.h"
 
+std::function<void(std::chrono::milliseconds)> SplashWait = [](std::chrono::milliseconds delay) {
+  std::this_thread::sleep_for(delay);
+};
+
 int StartApplication() {
   try {
     Application->Initialize();
@@ -29,7 +33,7 @@ int StartApplication() {
     Application->CreateForm(Form4);
 
     // No message is processed during the wait: input is not acted on.
-    std::this_thread::sleep_for(SplashDelay);
+    SplashWait(SplashDelay);
     splash.reset();
 
     Application->Run();

@@ -11,3 +11,7 @@ int EncodeConfigurationImage(TForm1* form);
 // Sets the controls of form and Form4 from ReceivedImage. 1 after setting
 // them; 0 after the refused version's information box.
 int DecodeConfigurationImage(TForm1* form);
+
+// Applies a configuration read from the device: decodes ReceivedImage into
+// form's controls; the result is not used.
+void ApplyReceivedConfiguration(TForm1* form);

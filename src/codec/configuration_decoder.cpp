@@ -337,3 +337,5 @@ int DecodeConfigurationImage(TForm1* form) {
   Decoder(*form, ReceivedImage).Run();
   return 1;
 }
+
+void ApplyReceivedConfiguration(TForm1* form) { DecodeConfigurationImage(form); }

@@ -83,11 +83,20 @@ class Encoder {
   void ExternalInterfaces();
   void Finish();
 
+  // The typed number is checked before anything is stored for it.
   template <class Field>
   void Number(TEdit* edit, Field field, Range range, Message message, int record = 1) {
     const std::int32_t value = StrToInt(edit->Text());
     if (!range.Contains(value)) Refuse(MessageText(message, record));
     Put(image_, field, static_cast<std::uint32_t>(value));
+  }
+  // Rows that store the number's low bits first and then check the whole
+  // number: a refused value stays in the partial image.
+  template <class Field>
+  void StoredThenChecked(TEdit* edit, Field field, Range range, Message message, int record = 1) {
+    const std::int32_t value = StrToInt(edit->Text());
+    Put(image_, field, static_cast<std::uint32_t>(value));
+    if (!range.Contains(value)) Refuse(MessageText(message, record));
   }
   template <class Field>
   void UncheckedNumber(TEdit* edit, Field field) {
@@ -280,7 +289,7 @@ void Encoder::Beacons() {
 void Encoder::Network() {
   List(f_.Netconfig, Layout::Netconfig);
   const auto octets = [this](const OctetEdits& edits, std::size_t first, Message message) {
-    for (std::size_t i = 0; i < edits.size(); ++i) Number(edits[i], U8Field{first + i}, Octet, message);
+    for (std::size_t i = 0; i < edits.size(); ++i) StoredThenChecked(edits[i], U8Field{first + i}, Octet, message);
   };
   octets(IpAddressOctets(f_), IpAddress, Message::IpAddress);
   octets(IpMaskOctets(f_), IpMask, Message::IpMask);
@@ -294,7 +303,7 @@ void Encoder::Aprsis() {
     const std::size_t slot = AprsisServers.At(n);
     Text(server.servername->Text(), Shifted(AprsisServer::Name, slot), Subject::AprsisServername, n);
     if (!server.port->Text().empty()) {
-      Number(server.port, Shifted(AprsisServer::Port, slot), Port, Message::AprsisServerPort, n);
+      StoredThenChecked(server.port, Shifted(AprsisServer::Port, slot), Port, Message::AprsisServerPort, n);
     }
     ++n;
   }
@@ -414,8 +423,8 @@ void Encoder::WeatherService() {
   Text(f_.WU_normalserver->Text(), WuNormalserver, Subject::WuNormalserver);
   Text(f_.WU_rapidfireserver->Text(), WuRapidfireserver, Subject::WuRapidfireserver);
   List(f_.WU_sendmethod, WuSendmethod);
-  Number(f_.WU_normalrate, WuNormalrate, Minutes240, Message::WuNormalrate);
-  Number(f_.WU_rapidfirerate, WuRapidfirerate, {5, 60}, Message::WuRapidfirerate);
+  StoredThenChecked(f_.WU_normalrate, WuNormalrate, Minutes240, Message::WuNormalrate);
+  StoredThenChecked(f_.WU_rapidfirerate, WuRapidfirerate, {5, 60}, Message::WuRapidfirerate);
 }
 
 void Encoder::ExternalInterfaces() {

@@ -40,8 +40,10 @@ bool OpenHidDevice(TForm1& form) {
     form.Memo1->AddLine(RudiNotFoundLine);
     return false;
   }
+  // The read handle is opened only when the write handle opened; a handle
+  // that did not open fails the operation's first exchange.
   HidWriteHandle = system.Open(match->DevicePath, THidAccess::Write);
-  if (HidWriteHandle) HidReadHandle = system.Open(match->DevicePath, THidAccess::Read);
+  HidReadHandle = HidWriteHandle ? system.Open(match->DevicePath, THidAccess::Read) : nullptr;
   form.Memo1->AddLine(RudiFoundLine);
   return true;
 }

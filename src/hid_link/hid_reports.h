@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "configuration_layout.h"
 #include "hid_system.h"
 
 constexpr std::size_t HidPageSize = 32;
@@ -18,9 +19,9 @@ enum THidCommand : std::uint8_t {
 // Report layout (byte 0 is the report ID, always 0; numbers little-endian).
 namespace HidReport {
 constexpr std::size_t Command = 1;
-constexpr std::size_t PageIndex = 2;  // u16
+constexpr U16Field PageIndex{2};
 constexpr std::size_t PageBytes = 4;  // HidPageSize bytes
-constexpr std::size_t PageSum = 36;   // u16, the page bytes added
+constexpr U16Field PageSum{36};       // the page bytes added
 constexpr std::size_t Version = 2;    // u32, firmware version times 100
 }  // namespace HidReport
 

@@ -9,6 +9,7 @@
 #include "hid_device.h"
 #include "hid_messages.h"
 #include "hid_reports.h"
+#include "image_fields.h"
 
 namespace {
 
@@ -38,12 +39,6 @@ struct UpgradeRunningScope {
   UpgradeRunningScope() { upgradeRunning = true; }
   ~UpgradeRunningScope() { upgradeRunning = false; }
 };
-
-std::uint32_t StoredChecksum(const std::uint8_t* image) {
-  const std::uint8_t* at = image + Layout::Checksum;
-  return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-         static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-}
 
 }  // namespace
 
@@ -75,7 +70,7 @@ void ReadConfigurationPages(TForm1& form) {
 }
 
 bool ReceivedImageValid() {
-  return StoredChecksum(ReceivedImage) == ImageChecksum(ReceivedImage) && HasImageEndMarker(ReceivedImage);
+  return GetU32(ReceivedImage, Layout::Checksum) == ImageChecksum(ReceivedImage) && HasImageEndMarker(ReceivedImage);
 }
 
 void UpgradeFirmware(TForm1& form) {

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include <QAbstractButton>
@@ -52,6 +53,8 @@ struct RtcCase {
   const char* hour;
   const char* minute;
 };
+
+void PrintTo(const RtcCase& c, std::ostream* out) { *out << c.name; }
 
 class RtcFromPcClock : public ::testing::TestWithParam<RtcCase> {};
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Unit1.h"
+#include "Unit4.h"
 #include "scripted_dialogs.h"
 
 namespace {
@@ -17,6 +18,28 @@ Items ItemsOf(const TComboBox* list) {
   for (int i = 0; i < list->ItemCount(); ++i) items.push_back(list->Item(i));
   return items;
 }
+
+// The telemetry source lists, whose order the image and the settings file
+// rely on.
+const Items AnalogSources = {"Not used",
+                             "(M) Current1 (5A fullscale)",
+                             "(M) Current1 (2.5A fullscale)",
+                             "(M) Current1 (1.25A fullscale)",
+                             "(M) Current2 (5A fullscale)",
+                             "(M) Current2 (2.5A fullscale)",
+                             "(M) Current2 (1.25A fullscale)",
+                             "(M) Voltage1",
+                             "(M) Voltage2",
+                             "(M) Temperature (DS18B20)",
+                             "(M) Temperature (DS18S20)",
+                             "(I) RX'ed packets (1 hour)",
+                             "(I) RX'ed packets (10 min)",
+                             "(I) DIGI'ed packets (1 hour)",
+                             "(I) DIGI'ed packets (10 min)",
+                             "(I) Decode efficiency (total)",
+                             "(I) Decode efficiency (1 hour)"};
+const Items DigitalSources = {"Not used",    "(M) Output 1", "(M) Output 2", "(M) Output 3", "(M) Output 4",
+                              "(M) Input 1", "(M) Input 2",  "(M) Input 3",  "(M) Input 4"};
 
 class FactoryState : public ::testing::Test {
  protected:
@@ -131,25 +154,6 @@ TEST_F(FactoryState, PortSelectorShowsComOneSelected) {
 
 // An item's index is its value in the image and the settings file.
 TEST_F(FactoryState, NamedItemListsInTheirOrder) {
-  const Items analog = {"Not used",
-                        "(M) Current1 (5A fullscale)",
-                        "(M) Current1 (2.5A fullscale)",
-                        "(M) Current1 (1.25A fullscale)",
-                        "(M) Current2 (5A fullscale)",
-                        "(M) Current2 (2.5A fullscale)",
-                        "(M) Current2 (1.25A fullscale)",
-                        "(M) Voltage1",
-                        "(M) Voltage2",
-                        "(M) Temperature (DS18B20)",
-                        "(M) Temperature (DS18S20)",
-                        "(I) RX'ed packets (1 hour)",
-                        "(I) RX'ed packets (10 min)",
-                        "(I) DIGI'ed packets (1 hour)",
-                        "(I) DIGI'ed packets (10 min)",
-                        "(I) Decode efficiency (total)",
-                        "(I) Decode efficiency (1 hour)"};
-  const Items digital = {"Not used",    "(M) Output 1", "(M) Output 2", "(M) Output 3", "(M) Output 4",
-                         "(M) Input 1", "(M) Input 2",  "(M) Input 3",  "(M) Input 4"};
   struct ListCase {
     TComboBox* list;
     Items items;
@@ -163,10 +167,6 @@ TEST_F(FactoryState, NamedItemListsInTheirOrder) {
       {form->Brenvik_output1, {"Off", "On"}},
       {form->Pathn6_active, {"Never", "Always", "No APRS-IS"}},
       {form->Beacon7_enable, {"Never", "Always", "GPS fixed", "GPS not fixed", "No APRS-IS"}},
-      {form->Teleanalog1_source, analog},
-      {form->Teleanalog5_source, analog},
-      {form->Teledigital1_source, digital},
-      {form->Teledigital8_source, digital},
       {form->Quiettime_randomize, {"No", "+/- 16 ms", "+/- 32 ms", "+/- 64 ms", "+/- 128 ms"}},
       {form->Callfilter_rule, {"Allow all, except below", "Deny all, except below"}},
       {form->Serial1_mode, {"None", "Weather station", "GPS", "RSS-131 gamma monitor", "KISS"}},
@@ -181,15 +181,15 @@ TEST_F(FactoryState, NamedItemListsInTheirOrder) {
 }
 
 // The constructor adds the source items; a second fill would double them.
-TEST_F(FactoryState, TelemetrySourceListsFilledExactlyOnce) {
+TEST_F(FactoryState, TelemetrySourceListsFilledExactlyOnceInOrder) {
   for (TComboBox* list : {form->Teleanalog1_source, form->Teleanalog2_source, form->Teleanalog3_source,
                           form->Teleanalog4_source, form->Teleanalog5_source}) {
-    EXPECT_EQ(list->ItemCount(), 17) << list->Name();
+    EXPECT_EQ(ItemsOf(list), AnalogSources) << list->Name();
   }
   for (TComboBox* list : {form->Teledigital1_source, form->Teledigital2_source, form->Teledigital3_source,
                           form->Teledigital4_source, form->Teledigital5_source, form->Teledigital6_source,
                           form->Teledigital7_source, form->Teledigital8_source}) {
-    EXPECT_EQ(list->ItemCount(), 9) << list->Name();
+    EXPECT_EQ(ItemsOf(list), DigitalSources) << list->Name();
   }
 }
 
@@ -206,6 +206,20 @@ TEST_F(FactoryState, ValuesSetLaterFollowTheControlRules) {
   form->Callsign->SetText("ABCDEFGHIJ");
   EXPECT_EQ(form->Callsign->Text(), "ABCDEFGHIJ");
   EXPECT_EQ(form->Callsign->MaxLength(), 6);
+}
+
+TEST(PacketFilterDialog, RowsStartNotUsedWithAnySsid) {
+  ScriptedDialogs dialogs;
+  TForm4 form;
+  EXPECT_EQ(form.Packet2rf_filter_type07->ItemIndex(), 0);
+  EXPECT_EQ(form.Packet2rf_filter_ssid07->Text(), "*");
+  EXPECT_EQ(form.Packet2rf_filter_callsign07->Text(), "");
+  EXPECT_EQ(ItemsOf(form.Packet2rf_filter_type12),
+            (Items{"Not used", "Allow all", "Deny all", "Beacons", "Destination", "Telemetry", "Bulletins"}));
+  for (int row = 0; row < TForm4::FilterRowCount; ++row) {
+    EXPECT_EQ(form.FilterRow(row).Type->ItemIndex(), 0) << row;
+    EXPECT_EQ(form.FilterRow(row).Ssid->Text(), "*") << row;
+  }
 }
 
 TEST(Caption, SerialEdition) {

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
@@ -47,6 +49,8 @@ std::string NameOf(const QWidget* widget) {
   return widget->objectName().toStdString() + place;
 }
 
+constexpr int kLabelGap = 3;
+
 // Every child stands inside its container and clear of its siblings; group
 // boxes are checked the same way inside.
 void CollectLayoutFaults(const QWidget* container, QSize size, const std::string& where,
@@ -62,6 +66,15 @@ void CollectLayoutFaults(const QWidget* container, QSize size, const std::string
     for (size_t j = i + 1; j < children.size(); ++j) {
       if (rect.intersects(children[j]->geometry())) {
         faults.push_back(where + ": " + NameOf(children[i]) + " overlaps " + NameOf(children[j]));
+      }
+    }
+    // A label keeps a small gap to whatever stands right of it.
+    if (qobject_cast<const QLabel*>(children[i])) {
+      const QRect withGap = rect.adjusted(0, 0, kLabelGap, 0);
+      for (size_t j = 0; j < children.size(); ++j) {
+        if (j != i && !rect.intersects(children[j]->geometry()) && withGap.intersects(children[j]->geometry())) {
+          faults.push_back(where + ": " + NameOf(children[i]) + " touches " + NameOf(children[j]));
+        }
       }
     }
     if (qobject_cast<const QGroupBox*>(children[i])) {
@@ -118,6 +131,20 @@ TEST_F(Form1Layout, LabelsShowTheirWholeText) {
     } else {
       EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text())) << label->text().toStdString();
       EXPECT_GE(label->height(), metrics.height()) << label->text().toStdString();
+    }
+  }
+}
+
+// A list shows its widest item whole, beside the drop-down arrow.
+TEST_F(Form1Layout, ListsShowTheirWidestItem) {
+  for (const QComboBox* list : form->Widget()->findChildren<const QComboBox*>()) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    const QRect text = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    for (int i = 0; i < list->count(); ++i) {
+      EXPECT_GE(text.width(), list->fontMetrics().horizontalAdvance(list->itemText(i)))
+          << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
     }
   }
 }

@@ -19,6 +19,6 @@ std::vector<std::string> HardwareIdList(const THidIdentity& identity);
 
 // Sorts by device path, numbers in the path compared by value
 // (/dev/hidraw2 before /dev/hidraw10), and keeps the first entry of each
-// path (a device with several top-level collections is listed once a
-// collection).
+// path (hidapi lists a device once for each of its top-level collections,
+// all on the same path).
 void PutInStableOrder(std::vector<THidInterface>& interfaces);

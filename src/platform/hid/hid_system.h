@@ -13,8 +13,8 @@
 constexpr std::size_t HidReportSize = 65;
 using THidReport = std::array<std::uint8_t, HidReportSize>;
 
-// Longest wait for one reply report.
-constexpr int HidReadWaitMilliseconds = 1000;
+// Longest wait for one report, written or read.
+constexpr int HidReportWaitMilliseconds = 1000;
 
 struct THidInterface {
   // First string "HID\VID_xxxx&PID_xxxx&REV_xxxx", hex digits upper case.
@@ -28,9 +28,9 @@ enum class THidAccess { Write, Read };
 class THidHandle {
  public:
   virtual ~THidHandle() = default;
-  // Bytes moved: HidReportSize when the whole report went or came; fewer
-  // (0) on failure, when the wait ran out, or on a handle opened for the
-  // other direction.
+  // Bytes moved, the report-ID byte included: HidReportSize when the whole
+  // report went or came; fewer (0) on failure, when HidReportWaitMilliseconds
+  // ran out, or on a handle opened for the other direction.
   virtual std::size_t WriteReport(const THidReport& report) = 0;
   virtual std::size_t ReadReport(THidReport& report) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <hidapi/hidapi.h>
 
+#include "bounded_report_writer.h"
 #include "hardware_ids.h"
 
 namespace {
@@ -12,30 +13,35 @@ std::string Narrow(const wchar_t* text) {
   return narrow;
 }
 
-// One hid_open_path of a device path. hidapi takes the report-ID byte in
-// front of a written report and counts it; it returns an unnumbered report
-// without it, so the layer puts the byte back.
-class HidapiHandle : public THidHandle {
+// One hid_open_path of a device path for each handle. hidapi takes the
+// report-ID byte in front of a written report and counts it; it returns an
+// unnumbered report without it, so the read handle puts the byte back.
+class HidapiWriteHandle : public THidHandle {
  public:
-  HidapiHandle(hid_device* device, THidAccess access) : device_(device), access_(access) {}
-  ~HidapiHandle() override { hid_close(device_); }
+  explicit HidapiWriteHandle(hid_device* device) : writer_(device) {}
+  std::size_t WriteReport(const THidReport& report) override { return writer_.Write(report); }
+  std::size_t ReadReport(THidReport&) override { return 0; }
 
-  std::size_t WriteReport(const THidReport& report) override {
-    if (access_ != THidAccess::Write) return 0;
-    const int written = hid_write(device_, report.data(), report.size());
-    return written < 0 ? 0 : static_cast<std::size_t>(written);
-  }
+ private:
+  BoundedReportWriter writer_;
+};
 
+class HidapiReadHandle : public THidHandle {
+ public:
+  explicit HidapiReadHandle(hid_device* device) : device_(device) {}
+  ~HidapiReadHandle() override { hid_close(device_); }
+  HidapiReadHandle(const HidapiReadHandle&) = delete;
+  HidapiReadHandle& operator=(const HidapiReadHandle&) = delete;
+
+  std::size_t WriteReport(const THidReport&) override { return 0; }
   std::size_t ReadReport(THidReport& report) override {
-    if (access_ != THidAccess::Read) return 0;
     report.fill(0);
-    const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, HidReadWaitMilliseconds);
+    const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, HidReportWaitMilliseconds);
     return read <= 0 ? 0 : static_cast<std::size_t>(read) + 1;
   }
 
  private:
   hid_device* device_;
-  THidAccess access_;
 };
 
 }  // namespace
@@ -68,5 +74,6 @@ std::unique_ptr<THidHandle> HidapiSystem::Open(const std::string& path, THidAcce
     return nullptr;
   }
   lastError_.clear();
-  return std::make_unique<HidapiHandle>(device, access);
+  if (access == THidAccess::Write) return std::make_unique<HidapiWriteHandle>(device);
+  return std::make_unique<HidapiReadHandle>(device);
 }

@@ -1,0 +1,166 @@
+// Every family of refusal: the exact message with the record's number, the
+// encode stops at once, and the image holds only what came before.
+#include <string>
+
+#include "codec_fixture.h"
+
+namespace {
+
+struct RefusedInput {
+  TEdit* TForm1::*edit;
+  std::string text;
+  const char* message;
+};
+
+const std::string Tab = "\t";
+
+const RefusedInput RefusedInputs[] = {
+    {&TForm1::Callsign, "", "Callsign - too short (ex. NOCALL-4)."},
+    {&TForm1::Callsign, "NOCALL7", "Callsign - too long (max 6 characters)."},
+    {&TForm1::Ssid, "16", "Callsign - SSID range error (0 - 15)."},
+    {&TForm1::Ssid, "-1", "Callsign - SSID range error (0 - 15)."},
+    {&TForm1::Txdelay, "199", "TX delay - range error (200 - 1000)."},
+    {&TForm1::Txdelay, "65736", "TX delay - range error (200 - 1000)."},  // low 16 bits would be 200
+    {&TForm1::Quiettime, "3001", "Quiet time - range error (200 - 3000)."},
+    {&TForm1::Latitude, "5221.6N", "Our latitude - syntax error (ex. 5221.60N, format: DDMM.MM)."},
+    {&TForm1::Latitude, "9000.00N", "Our latitude - syntax error (ex. 5221.60N, format: DDMM.MM)."},
+    {&TForm1::Longitude, "1653.63E", "Our longitude - syntax error (ex. 01653.63E, format DDDMM.MM)."},
+    {&TForm1::Longitude, "18000.00E", "Our longitude - syntax error (ex. 01653.63E, format: DDDMM.MM)."},
+    {&TForm1::Floodtimeout, "271", "Duplicate checking - range error (15 - 180)."},
+    {&TForm1::Pathn2_lower, "0", "Path(n-N) 2, n>= value range error (1 - 7)."},
+    {&TForm1::Pathn8_higher, "8", "Path(n-N) 8, n<= value range error (1 - 7)."},
+    {&TForm1::Pathn3_name, "WIDEST", "Path(n-N) 3 - too long (max 5 characters)."},
+    {&TForm1::Area_rad0_radius, "0", "Path filter area RAD0 distance range error (1 - 3000)."},
+    {&TForm1::Area_rad1_radius, "3001", "Path filter area RAD1 distance range error (1 - 3000)."},
+    {&TForm1::Area_rad1_latitude, "5221.05", "Path filter area RAD1 latitude - syntax error (ex. 5221.05N, format: DDMM.MM)."},
+    {&TForm1::Area_rad1_longitude, "01643.89", "Path filter area RAD1 longitude - syntax error (ex. 01643.89E, format DDDMM.MM)."},
+    {&TForm1::Area_rad1_longitude, "01660.00E", "Path filter area RAD1 longitude - syntax error (ex. 01643.89E, format: DDDMM.MM)."},
+    {&TForm1::Area_rect0_nwlatitude, "5260.00N", "Path filter area RECT0 north-west latitude - syntax error (ex. 5232.05N, format: DDMM.MM)."},
+    {&TForm1::Area_rect0_nwlongitude, "1633.84E", "Path filter area RECT0 north-west longitude - syntax error (ex. 01633.84E, format DDDMM.MM)."},
+    {&TForm1::Area_rect0_nwlongitude, "01633.84S", "Path filter area RECT0 north-west longitude - syntax error (ex. 01643.89E, format: DDDMM.MM)."},
+    {&TForm1::Area_rect0_selatitude, "5217,58N", "Path filter area RECT0 south-east latitude - syntax error (ex. 5217.58N, format: DDMM.MM)."},
+    {&TForm1::Area_rect0_selongitude, "01713.955E", "Path filter area RECT0 south-east longitude - syntax error (ex. 01713.95E, format DDDMM.MM)."},
+    {&TForm1::Area_rect0_selongitude, "0171A.95E", "Path filter area RECT0 south-east longitude - syntax error (ex. 01713.95E, format: DDDMM.MM)."},
+    {&TForm1::Callfilter_ssid10, "16", "Callsign filter 10 - SSID range error (0 - 15, or wildcard '*')."},
+    {&TForm1::Callfilter_callsign4, "SP9ABCD", "Callsign filter 4 - too long (max 6 characters)."},
+    {&TForm1::Beacon3_dest_string, "", "Beacon 3 destination - too short (e.g. APZK07)."},
+    {&TForm1::Beacon3_dest_ssid, "x", "Beacon 3 destination - SSID range error (0 - 15)."},
+    {&TForm1::Beacon3_path_ssid, "-1", "Beacon 3 path - SSID range error (0 - 15)."},
+    {&TForm1::Beacon3_txrate_rf, "4", "Beacon 3 tx rate (RF) range error (5 - 1440), or 0 to disable."},
+    {&TForm1::Beacon3_txrate_aprsis, "1441", "Beacon 3 tx rate (APRSIS) range error (5 - 1440), or 0 to disable."},
+    {&TForm1::Beacon3_msg, "Hi" + Tab, "Beacon 3 message - forbidden characters."},
+    {&TForm1::Beacon3_msg, std::string(65, 'M'), "Beacon 3 message - too long (max 64 characters)."},
+    {&TForm1::Ipaddr2, "256", "IP Address - range error (0 - 255)."},
+    {&TForm1::Ipmask0, "-1", "IP Mask - range error (0 - 255)."},
+    {&TForm1::Ipgate3, "256", "Gateway - range error (0 - 255)."},
+    {&TForm1::Ipdns1, "999", "DNS - range error (0 - 255)."},
+    {&TForm1::Aprsis2_port, "65536", "APRS-IS Server 2 Port - range error (0 - 65535)."},
+    {&TForm1::Aprsis3_servername, std::string(32, 's'), "APRS-IS Server 3 - too long (max 31 characters)."},
+    {&TForm1::Aprsis_user, "SP9ABCDEFGHIJKLMN", "Username - too long (max 16 characters)."},
+    {&TForm1::Aprsis_timeout, "0", "APRS-IS reconnect timeout - range error (1 - 60)."},
+    {&TForm1::Aprsis_heard_timeout, "241", "APRS-IS heard buffer timeout range error (1 - 240)."},
+    {&TForm1::Aprsis_2rf_dest_ssid, "16", "APRS-IS to RF dest - SSID range error (0 - 15)."},
+    {&TForm1::Aprsis_msg2rf_ssid, "x", "APRS-IS message path - SSID range error (0 - 15)."},
+    {&TForm1::Rfheard_local_maxhops, "9", "Local RF heard max. digi-hops range error (0 - 8)."},
+    {&TForm1::Rfheard_local_timeout, "0", "Local RF heard buffer timeout range error (1 - 240)."},
+    {&TForm1::Aprsis_packet2rf_ssid, "", "APRS-IS non-message path - SSID range error (0 - 15)."},
+    {&TForm1::Rfheard_timeout, "241", "RF heard buffer timeout range error (1 - 240)."},
+    {&TForm1::Aprsis_packet2rf_1min, "0", "Max. non-message packets per 1 min range error (1 - 240)."},
+    {&TForm1::Aprsis_packet2rf_2min, "241", "Max. non-message packets per 2 min range error (1 - 240)."},
+    {&TForm1::Aprsis_packet2rf_3min, "256", "Max. non-message packets per 3 min range error (1 - 240)."},
+    {&TForm1::www_port, "65536", "WWW port - range error (0 - 65535)."},
+    {&TForm1::telnet_port, "-1", "Telnet port - range error (0 - 65535)."},
+    {&TForm1::kisstcpip_port, "65536", "KISS via TCP/IP port - range error (0 - 65535)."},
+    {&TForm1::Ntp_servername, std::string(32, 'n'), "NTP server - too long (max 31 characters)."},
+    {&TForm1::Teledata_dest_string, "", "Telemetry data destination - too short (e.g. APZK07)."},
+    {&TForm1::Teledata_dest_ssid, "16", "Telemetry data destination - SSID range error (0 - 15)."},
+    {&TForm1::Teledata_path_ssid, "x", "Telemetry data path - SSID range error (0 - 15)."},
+    {&TForm1::Teledata_txrate_rf, "4", "Telemetry data tx rate (RF) range error (5 - 1440)."},
+    {&TForm1::Teledata_txrate_aprsis, "1441", "Telemetry data tx rate (APRSIS) range error (5 - 1440)."},
+    {&TForm1::Teleparams_dest_string, "", "Telemetry parameters destination - too short (e.g. APZK07)."},
+    {&TForm1::Teleparams_dest_ssid, "-1", "Telemetry parameters destination - SSID range error (0 - 15)."},
+    {&TForm1::Teleparams_path_ssid, "", "Telemetry parameters path - SSID range error (0 - 15)."},
+    {&TForm1::Teleparams_txrate_rf, "1", "Telemetry parameters tx rate (RF) range error (5 - 1440)."},
+    {&TForm1::Teleparams_txrate_aprsis, "2000", "Telemetry parameters tx rate (APRSIS) range error (5 - 1440)."},
+    {&TForm1::Teletitle, std::string(24, 't'), "Telemetry project title - too long (max 23 characters)."},
+    {&TForm1::Tele_holdoff, "251", "First telemetry data packet delay range error (0 - 250)."},
+    {&TForm1::Teleanalog5_coefc, "123456789", "Analog 5 coeff C - too long (max 8 characters)."},
+    {&TForm1::Teledigital7_units, "ABCDEFG", "Digital 7 label - too long (max 6 characters)."},
+    {&TForm1::Weather_dest_string, "", "Weather destination - too short (e.g. APZK07)."},
+    {&TForm1::Weather_dest_ssid, "99", "Weather destination - SSID range error (0 - 15)."},
+    {&TForm1::Weather_path_ssid, "x", "Weather path - SSID range error (0 - 15)."},
+    {&TForm1::Weather_txrate_rf, "4", "Weather report tx rate (RF) range error (5 - 1440)."},
+    {&TForm1::Weather_txrate_aprsis, "1441", "Weather report tx rate (APRSIS) range error (5 - 1440)."},
+    {&TForm1::Weather_comment, "Pelnor\x7F", "Weather report comment - forbidden characters."},
+    {&TForm1::Weather_comment, std::string(33, 'c'), "Weather report comment - too long (max 32 characters)."},
+    {&TForm1::WU_rapidfireserver, std::string(40, 'r'), "\"Rapid fire\" upload server - too long (max 39 characters)."},
+    {&TForm1::WU_normalrate, "0", "WeatherUnderground normal send rate range error (1 - 240)."},
+    {&TForm1::WU_rapidfirerate, "61", "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."},
+};
+
+class EncoderRefusal : public CodecTest, public testing::WithParamInterface<RefusedInput> {};
+
+// The last number the encoder reads is set to a text that does not convert:
+// reading it after the refusal would end in the conversion error instead.
+TEST_P(EncoderRefusal, ShowsItsMessageAndStops) {
+  const RefusedInput& input = GetParam();
+  if (input.edit != &TForm1::WU_rapidfirerate) form->WU_rapidfirerate->SetText("x");
+  (form.get()->*input.edit)->SetText(input.text);
+
+  EXPECT_EQ(Encode(), 0);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{input.message});
+  EXPECT_EQ(Bytes(0, 12), std::string("\0\0\0\0\0\0v1.47\0", 12));  // no stamp, no checksum
+  EXPECT_EQ(Bytes(2026, 3), std::string(3, '\0'));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFamily, EncoderRefusal, testing::ValuesIn(RefusedInputs));
+
+using EncoderRefusalOfRecords = CodecTest;
+
+TEST_F(EncoderRefusalOfRecords, PacketFilterRowsNameTheirRow) {
+  form->WU_rapidfirerate->SetText("x");
+  filter->Packet2rf_filter_ssid12->SetText("**");
+  EXPECT_EQ(Encode(), 0);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{
+                            "APRS-IS packets to RF filter 12 - SSID range error (0 - 15, or wildcard '*')."});
+  EXPECT_EQ(Image()[492 + 6], 0);  // row 12's SSID byte
+  EXPECT_EQ(Image()[484 + 6], '*');  // row 11 is complete
+  filter->Packet2rf_filter_ssid12->SetText("*");
+  filter->Packet2rf_filter_callsign03->SetText("SP9ABCD");
+  dialogs.boxes.clear();
+  EXPECT_EQ(Encode(), 0);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"APRS-IS packets to RF filter 3 - too long (max 6 characters)."});
+}
+
+struct PartialImage {
+  TEdit* TForm1::*edit;
+  const char* text;
+  std::size_t offset;
+  std::string bytes;
+};
+
+// What a refused encode leaves: everything before the refused setting, the
+// rows that store before they check, and nothing of the rest.
+using EncoderPartialImage = CodecTest;
+
+TEST_F(EncoderPartialImage, HoldsWhatCameBeforeTheRefusal) {
+  const PartialImage cases[] = {
+      {&TForm1::Ssid, "16", 14, std::string(8, '\0')},                  // call sign not yet written
+      {&TForm1::Floodtimeout, "271", 26, std::string("\x03\x01\x00", 3)},  // 271 is not stored as 15
+      {&TForm1::Ipaddr2, "256", 533, std::string("\x01\xC0\xA8\x00\x00", 5)},
+      {&TForm1::Ipaddr2, "257", 533, std::string("\x01\xC0\xA8\x01\x00", 5)},  // stored, then checked
+      {&TForm1::Aprsis2_port, "65537", 206, std::string("\x01\x00\0\0", 4)},  // server 3 not yet read
+      {&TForm1::WU_rapidfirerate, "300", 2015, std::string("\x00\x01\x2C\x00", 4)},
+      {&TForm1::Tele_holdoff, "-1", 1883, std::string(1, '\0')},  // checked before it is stored
+      {&TForm1::Beacon2_msg, "Caf\xE9", 640 + 18, std::string("Caf\xE9\0", 5)},  // copied, then checked
+  };
+  for (const PartialImage& c : cases) {
+    auto fresh = std::make_unique<TForm1>();
+    form.swap(fresh);
+    (form.get()->*c.edit)->SetText(c.text);
+    EXPECT_EQ(Encode(), 0) << c.text;
+    EXPECT_EQ(Bytes(c.offset, c.bytes.size()), c.bytes) << c.text;
+  }
+}
+
+}  // namespace
