@@ -123,6 +123,10 @@ class TForm1 : public TForm {
   void SetRtcFieldsFromPcClock();
   void UploadpctimeClick(TObject* Sender);
 
+  // Serial link operations (COM edition).
+  bool OpenSerialPort();
+  void LoadFirmwareForUpload();
+
   // Connection buttons: defined by the program's device link.
   void Button1Click(TObject* Sender);
   void Button2Click(TObject* Sender);

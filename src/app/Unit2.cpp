@@ -23,6 +23,5 @@ const TLabelEntry<TForm2> Form2Labels[] = {
 
 TForm2::TForm2() : TForm("Form2") {
   SetCaption("Beacon special strings");
-  SetClientSize(251, 116);
-  AddLabels(*this, Form2Labels);
+  AddLabels(*this, Form2Labels, 251, 116);
 }

@@ -57,6 +57,5 @@ const TLabelEntry<TForm3> Form3Labels[] = {
 
 TForm3::TForm3() : TForm("Form3") {
   SetCaption("Pelnor Rudi remote firmware upload procedure");
-  SetClientSize(591, 406);
-  AddLabels(*this, Form3Labels);
+  AddLabels(*this, Form3Labels, 591, 406);
 }

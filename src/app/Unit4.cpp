@@ -1,5 +1,7 @@
 #include "Unit4.h"
 
+#include <algorithm>
+
 #include "item_lists.h"
 #include "label.h"
 
@@ -13,12 +15,12 @@ constexpr int FirstRowTop = 24;
 constexpr int RowPitch = 24;
 constexpr int HeadingTop = 8;
 constexpr int LabelDrop = 4;  // a label's top below its row's top
+constexpr int NumberGap = 2;  // least room between a row number and its call sign
 constexpr int InputHeight = 21;
 
 constexpr int NumberLeft = 8;
 constexpr int CallsignLeft = 24;
 constexpr int CallsignWidth = 57;
-constexpr int DashLeft = 83;
 constexpr int SsidLeft = 88;
 constexpr int SsidWidth = 25;
 constexpr int TypeLeft = 120;
@@ -75,14 +77,19 @@ TFilterRow TForm4::AddFilterRow(int index, const std::string& number) {
   const int shift = (index / RowsPerColumn) * ColumnShift;
   const int top = FirstRowTop + RowPitch * (index % RowsPerColumn);
 
-  Place(Add<TLabel>("LabelRow" + number, std::to_string(index + 1) + ":"), NumberLeft + shift, top + LabelDrop);
+  // A number wider than the font's room at its place moves left, clear of the edit.
+  TLabel* rowNumber = Add<TLabel>("LabelRow" + number, std::to_string(index + 1) + ":");
+  Place(rowNumber, std::min(NumberLeft, CallsignLeft - NumberGap - rowNumber->Width()) + shift, top + LabelDrop);
 
   TFilterRow row{};
   row.Callsign = Add<TEdit>("Packet2rf_filter_callsign" + number, CallsignLength);
   row.Callsign->SetBounds(CallsignLeft + shift, top, CallsignWidth, InputHeight);
   row.Callsign->SetHint(CallsignHint);
 
-  Place(Add<TLabel>("LabelDash" + number, "-"), DashLeft + shift, top + LabelDrop);
+  // The dash stands centred in the gap between the call sign and the SSID.
+  TLabel* dash = Add<TLabel>("LabelDash" + number, "-");
+  const int gapLeft = CallsignLeft + CallsignWidth;
+  Place(dash, gapLeft + (SsidLeft - gapLeft - dash->Width()) / 2 + shift, top + LabelDrop);
 
   row.Ssid = Add<TEdit>("Packet2rf_filter_ssid" + number, SsidLength);
   row.Ssid->SetBounds(SsidLeft + shift, top, SsidWidth, InputHeight);

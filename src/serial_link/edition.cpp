@@ -1,12 +1,14 @@
 // The COM edition's hooks into the main window.
 #include "Unit1.h"
+#include "communication.h"
 
 const char* const EditionSuffix = " (COM Bootloader)";
 
-void EditionConstructorAdditions(TForm1&) {}
-
-void TForm1::Button1Click(TObject*) {}
-void TForm1::Button2Click(TObject*) {}
-void TForm1::Button3Click(TObject*) {}
-void TForm1::Button4Click(TObject*) {}
-void TForm1::Button5Click(TObject*) {}
+void EditionConstructorAdditions(TForm1& form) {
+  // The worker hands routines to the window: it stops before the window
+  // and its message loop go.
+  form.OnCloseQuery = [] {
+    CommThread.reset();
+    return true;
+  };
+}

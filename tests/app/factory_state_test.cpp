@@ -146,6 +146,33 @@ TEST_F(FactoryState, OneControlOfEachFamily) {
   for (const CheckCase& c : checks) EXPECT_EQ(c.box->Checked(), c.checked) << c.box->Name();
 }
 
+// A hint that states a unit, a range or a rule states it.
+TEST_F(FactoryState, HintsStateTheirUnitRangeOrRule) {
+  struct HintCase {
+    TControl* control;
+    const char* states;
+  };
+  const HintCase cases[] = {
+      {form->Txdelay, "[ms]"},
+      {form->Quiettime, "[ms]"},
+      {form->Ssid, "0 - 15"},
+      {form->Latitude, "DDMM.MM"},
+      {form->Longitude, "DDDMM.MM"},
+      {form->Busydetect, "digital detect"},
+      {form->Floodtimeout, "[s]"},
+      {form->Pathn3_name, "WIDE2-2"},
+      {form->Callfilter_callsign4, "\"?\""},
+      {form->Callfilter_ssid4, "\"*\""},
+      {form->Beacon7_txrate_aprsis, "0 turns it off"},
+      {form->Aprsis_timeout, "[min]"},
+      {form->Teleanalog4_coefa, "A*x*x+B*x+C"},
+      {form->WU_rapidfirerate, "[s]"},
+  };
+  for (const HintCase& c : cases) {
+    EXPECT_NE(c.control->Hint().find(c.states), std::string::npos) << c.control->Name() << ": " << c.control->Hint();
+  }
+}
+
 TEST_F(FactoryState, PortSelectorShowsComOneSelected) {
   EXPECT_EQ(ItemsOf(form->ComboBox2), (Items{"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9"}));
   EXPECT_EQ(form->ComboBox2->ItemIndex(), 0);

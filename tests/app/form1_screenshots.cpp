@@ -1,6 +1,7 @@
-// Saves a PNG of the main window on each tab and each page, for looking at
-// the layout under a real X server: form1_screenshots OUTPUT_FOLDER.
-// The hidden page cannot be selected, so it is rendered on its own.
+// Saves a PNG of the main window on each tab and each page, and of each
+// dialog, for looking at the layout under a real X server:
+// form1_screenshots OUTPUT_FOLDER. The hidden page cannot be selected, so
+// it is rendered on its own.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -11,6 +12,9 @@
 #include <string>
 
 #include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 #include "application.h"
 
 namespace {
@@ -74,6 +78,14 @@ int main(int argc, char** argv) {
       QApplication::processEvents();
       ok = Save(form->Widget()->grab(), folder, FileName(tab, page, caption)) && ok;
     }
+  }
+  const std::unique_ptr<TForm> dialogs[] = {std::make_unique<TForm2>(), std::make_unique<TForm3>(),
+                                             std::make_unique<TForm4>()};
+  for (const auto& dialog : dialogs) {
+    dialog->Show();
+    QApplication::processEvents();
+    ok = Save(dialog->Widget()->grab(), folder, "11_" + dialog->Name() + ".png") && ok;
+    dialog->Hide();
   }
   return ok ? 0 : 1;
 }

@@ -18,10 +18,32 @@
 
 constexpr std::int64_t FixedClock = 1767225600;  // 2026-01-01 00:00:00 UTC
 
+// The controls whose settings the image carries, by name.
+struct CarriedControls {
+  std::map<std::string, TEdit*> edits;
+  std::map<std::string, TComboBox*> lists;
+  std::map<std::string, TCheckBox*> checks;
+};
+CarriedControls ControlsOfImage(const TForm1& form, const TForm4& filter);
+
 // Every setting that the image carries, by control name: an edit's text,
 // "#index" for a list, "checked"/"unchecked" for a check box.
 using SettingValues = std::map<std::string, std::string>;
 SettingValues CarriedSettings(const TForm1& form, const TForm4& filter);
+
+// A control name with '#' stands for the records first to first + count - 1,
+// one with "##" for the same written with two digits.
+struct NamePattern {
+  const char* pattern;
+  int count = 1;
+  int first = 1;
+};
+std::vector<std::string> ExpandNames(const NamePattern& p);
+std::string TwoDigits(int value);
+
+// A control text as a test name shows it: other bytes than printable ASCII
+// as \xNN, a run of more than four equal characters as c*count.
+std::string PrintableText(const std::string& text);
 
 class CodecTest : public testing::Test {
  protected:

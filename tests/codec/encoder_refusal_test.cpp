@@ -1,5 +1,6 @@
 // Every family of refusal: the exact message with the record's number, the
 // encode stops at once, and the image holds only what came before.
+#include <set>
 #include <string>
 
 #include "codec_fixture.h"
@@ -11,6 +12,10 @@ struct RefusedInput {
   std::string text;
   const char* message;
 };
+
+void PrintTo(const RefusedInput& input, std::ostream* os) {
+  *os << "'" << PrintableText(input.text) << "' " << input.message;
+}
 
 const std::string Tab = "\t";
 
@@ -161,6 +166,60 @@ TEST_F(EncoderPartialImage, HoldsWhatCameBeforeTheRefusal) {
     EXPECT_EQ(Encode(), 0) << c.text;
     EXPECT_EQ(Bytes(c.offset, c.bytes.size()), c.bytes) << c.text;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Each repeated record names itself: n in place of the first 1.
+struct RecordFamily {
+  NamePattern edit;
+  std::string refused;
+  const char* message;  // '#' for the record's number
+};
+
+const RecordFamily RecordFamilies[] = {
+    {{"Pathn#_lower", 8}, "0", "Path(n-N) #, n>= value range error (1 - 7)."},
+    {{"Pathn#_higher", 8}, "8", "Path(n-N) #, n<= value range error (1 - 7)."},
+    {{"Callfilter_ssid#", 10}, "x", "Callsign filter # - SSID range error (0 - 15, or wildcard '*')."},
+    {{"Beacon#_dest_string", 8}, "", "Beacon # destination - too short (e.g. APZK07)."},
+    {{"Beacon#_dest_ssid", 8}, "16", "Beacon # destination - SSID range error (0 - 15)."},
+    {{"Beacon#_path_ssid", 8}, "x", "Beacon # path - SSID range error (0 - 15)."},
+    {{"Beacon#_txrate_rf", 8}, "4", "Beacon # tx rate (RF) range error (5 - 1440), or 0 to disable."},
+    {{"Beacon#_txrate_aprsis", 8}, "1441", "Beacon # tx rate (APRSIS) range error (5 - 1440), or 0 to disable."},
+    {{"Beacon#_msg", 8}, "\x01", "Beacon # message - forbidden characters."},
+    {{"Aprsis#_port", 3}, "65536", "APRS-IS Server # Port - range error (0 - 65535)."},
+    {{"Packet2rf_filter_ssid##", 12}, "16", "APRS-IS packets to RF filter # - SSID range error (0 - 15, or wildcard '*')."},
+};
+
+std::string WithNumber(const char* message, int n) {
+  std::string text = message;
+  return text.replace(text.find('#'), 1, std::to_string(n));
+}
+
+using EncoderRecordMessages = CodecTest;
+
+TEST_F(EncoderRecordMessages, EveryRecordShowsItsNumber) {
+  const CarriedControls controls = ControlsOfImage(*form, *filter);
+  for (const std::string& path : ExpandNames({"Beacon#_path_string", 8})) controls.edits.at(path)->SetText("WIDE1");
+  ASSERT_EQ(Encode(), 1);
+  std::set<std::string> shown;
+  for (const RecordFamily& family : RecordFamilies) {
+    int n = family.edit.first;
+    for (const std::string& name : ExpandNames(family.edit)) {
+      TEdit* edit = controls.edits.at(name);
+      const std::string kept = edit->Text();
+      edit->SetText(family.refused);
+      dialogs.boxes.clear();
+      EXPECT_EQ(Encode(), 0) << name;
+      EXPECT_EQ(BoxTexts(), std::vector<std::string>{WithNumber(family.message, n)}) << name;
+      shown.insert(BoxTexts().empty() ? "" : BoxTexts()[0]);
+      edit->SetText(kept);
+      ++n;
+    }
+  }
+  EXPECT_EQ(shown.size(), 89u);  // with the 53 texts of the settings that do not repeat: 142
 }
 
 }  // namespace

@@ -17,6 +17,10 @@ struct StoredValue {
   std::string bytes;  // empty: the value is refused
 };
 
+void PrintTo(const StoredValue& value, std::ostream* os) {
+  *os << "'" << PrintableText(value.text) << "' at " << value.offset << (value.bytes.empty() ? " refused" : "");
+}
+
 class EncoderValues : public CodecTest, public testing::WithParamInterface<StoredValue> {};
 
 TEST_P(EncoderValues, AcceptedAndStoredOrRefused) {

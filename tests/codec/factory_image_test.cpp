@@ -94,6 +94,30 @@ TEST_F(FactoryImage, ChangingOnlyTheStampChangesOnlyBytes0To5) {
   EXPECT_NE(U16(4), first[4] | (first[5] << 8));
 }
 
+// The image is written only where ConfigurationImagePtr points, so a
+// transfer can send from a copy while the next encode runs.
+TEST_F(FactoryImage, WritesOnlyThroughTheImagePointer) {
+  const std::vector<std::uint8_t> first(Image(), Image() + ConfigurationImageSize);
+  std::vector<std::uint8_t> other(ConfigurationImageSize, 0xAA);
+  form->ConfigurationImagePtr = other.data();
+  ASSERT_EQ(Encode(), 1);
+  EXPECT_EQ(other, first);
+  form->Txdelay->SetText("1");
+  EXPECT_EQ(Encode(), 0);
+  EXPECT_EQ(std::vector<std::uint8_t>(form->ConfigurationImage, form->ConfigurationImage + ConfigurationImageSize),
+            first);
+}
+
+TEST_F(FactoryImage, AFailedEncodeLeavesNothingOfTheEarlierImage) {
+  form->Weather_comment->SetText("\x01");
+  EXPECT_EQ(Encode(), 0);
+  EXPECT_EQ(U32(0), 0u);
+  EXPECT_EQ(U16(4), 0u);
+  EXPECT_EQ(Bytes(2026, 3), std::string(3, '\0'));
+  EXPECT_EQ(Bytes(1883, 1), "\x3C");  // telemetry is read before the weather comment
+  EXPECT_EQ(Bytes(2016, 10), std::string(10, '\0'));  // the weather service and interfaces after it
+}
+
 TEST(ImageOperations, ChecksumAndEndMarkerOfArbitraryBytes) {
   std::uint8_t image[ConfigurationImageSize];
   for (std::size_t i = 0; i < ConfigurationImageSize; ++i) image[i] = 0xFF;

@@ -24,7 +24,9 @@ TEST(PositionText, Latitudes) {
   };
   for (const PositionCase& c : cases) {
     EXPECT_EQ(IsValidLatitude(c.text), c.valid) << c.text;
-    if (c.valid) EXPECT_EQ(LatitudeToInteger(c.text), c.coordinate) << c.text;
+    if (c.valid) {
+      EXPECT_EQ(LatitudeToInteger(c.text), c.coordinate) << c.text;
+    }
   }
 }
 
@@ -36,7 +38,9 @@ TEST(PositionText, Longitudes) {
   };
   for (const PositionCase& c : cases) {
     EXPECT_EQ(IsValidLongitude(c.text), c.valid) << c.text;
-    if (c.valid) EXPECT_EQ(LongitudeToInteger(c.text), c.coordinate) << c.text;
+    if (c.valid) {
+      EXPECT_EQ(LongitudeToInteger(c.text), c.coordinate) << c.text;
+    }
   }
 }
 

@@ -12,6 +12,7 @@
 
 #include "Unit1.h"
 #include "Unit4.h"
+#include "hid_device.h"
 #include "scripted_dialogs.h"
 #include "simulated_hid_device.h"
 
@@ -41,8 +42,16 @@ class HidLinkTest : public testing::Test {
     Form4 = filter.get();
   }
   ~HidLinkTest() override {
+    EXPECT_EQ(device.openHandles, 0) << "an operation left the device open";
+    CloseHidDevice();
     Form1 = previousForm1_;
     Form4 = previousForm4_;
+  }
+
+  // Starts again from a new factory main window.
+  void NewWindow() {
+    form = std::make_unique<TForm1>();
+    Form1 = form.get();
   }
 
   const std::vector<std::string>& Log() const { return form->Memo1->Lines(); }
@@ -58,7 +67,6 @@ class HidLinkTest : public testing::Test {
     return std::find(commands.begin(), commands.end(), command) != commands.end();
   }
 
-  // The device holds a whole image of this version.
   void StoreDeviceImage(const std::vector<std::uint8_t>& image) {
     std::memcpy(device.configuration, image.data(), sizeof device.configuration);
   }

@@ -1,6 +1,6 @@
 #pragma once
-// Read-only multi-line log box. Lines are gathered and shown once per turn
-// of the event loop; reading the text gives every line added so far.
+// Read-only multi-line log box. Lines are gathered and shown together on a
+// short timer tick; reading the text gives every line added so far.
 #include "control.h"
 
 class QPlainTextEdit;

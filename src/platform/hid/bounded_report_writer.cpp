@@ -1,17 +1,14 @@
 #include "bounded_report_writer.h"
 
-#include <hidapi/hidapi.h>
-
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 
 struct BoundedReportWriter::Shared {
-  explicit Shared(hid_device* device) : device(device) {}
-  ~Shared() { hid_close(device); }
+  explicit Shared(TWrite write) : write(std::move(write)) {}
 
-  hid_device* const device;
+  const TWrite write;
   std::mutex mutex;
   std::condition_variable changed;
   THidReport report{};
@@ -21,14 +18,27 @@ struct BoundedReportWriter::Shared {
   int written = 0;
 };
 
-BoundedReportWriter::BoundedReportWriter(hid_device* device) : shared_(std::make_shared<Shared>(device)) {
-  std::thread(Run, shared_).detach();
-}
+BoundedReportWriter::BoundedReportWriter(TWrite write, int waitMilliseconds)
+    : shared_(std::make_shared<Shared>(std::move(write))),
+      waitMilliseconds_(waitMilliseconds),
+      thread_(Run, shared_) {}
 
+// Without a stalled write the thread ends at once and takes the write
+// function with it; a stalled one is left to end by itself.
 BoundedReportWriter::~BoundedReportWriter() {
-  const std::lock_guard lock(shared_->mutex);
-  shared_->closing = true;
-  shared_->changed.notify_all();
+  bool stalled;
+  {
+    const std::lock_guard lock(shared_->mutex);
+    shared_->closing = true;
+    stalled = shared_->stalled;
+    shared_->changed.notify_all();
+  }
+  shared_.reset();
+  if (stalled) {
+    thread_.detach();
+  } else {
+    thread_.join();
+  }
 }
 
 std::size_t BoundedReportWriter::Write(const THidReport& report) {
@@ -38,8 +48,7 @@ std::size_t BoundedReportWriter::Write(const THidReport& report) {
   shared.report = report;
   shared.pending = true;
   shared.changed.notify_all();
-  if (!shared.changed.wait_for(lock, std::chrono::milliseconds(HidReportWaitMilliseconds),
-                               [&] { return !shared.pending; })) {
+  if (!shared.changed.wait_for(lock, std::chrono::milliseconds(waitMilliseconds_), [&] { return !shared.pending; })) {
     shared.stalled = true;
     return 0;
   }
@@ -50,10 +59,11 @@ void BoundedReportWriter::Run(std::shared_ptr<Shared> shared) {
   std::unique_lock lock(shared->mutex);
   for (;;) {
     shared->changed.wait(lock, [&] { return shared->pending || shared->closing; });
-    if (!shared->pending) return;
+    // A report the caller gave up on before it was taken is not sent.
+    if (shared->closing) return;
     const THidReport report = shared->report;
     lock.unlock();
-    const int written = hid_write(shared->device, report.data(), report.size());
+    const int written = shared->write(report);
     lock.lock();
     shared->written = written;
     shared->pending = false;

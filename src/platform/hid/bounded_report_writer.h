@@ -1,19 +1,22 @@
 #pragma once
 // Report writes with a bounded wait. A hidraw write blocks until the
 // kernel's USB transfer has ended (the kernel's own time-out is 5 s), so
-// each write runs on the writer's thread and the caller waits at most
-// HidReportWaitMilliseconds for it.
+// each write runs on the writer's thread and the caller waits at most the
+// writer's bound for it.
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "hid_system.h"
 
-typedef struct hid_device_ hid_device;
-
 class BoundedReportWriter {
  public:
-  // Takes the device over; it is closed once neither the writer nor a write
-  // still running uses it.
-  explicit BoundedReportWriter(hid_device* device);
+  // A blocking write of one report: bytes written, negative on failure.
+  using TWrite = std::function<int(const THidReport& report)>;
+
+  // write (and whatever it holds, such as the device) is released with the
+  // writer, or, after a wait that ran out, once the stalled write has ended.
+  explicit BoundedReportWriter(TWrite write, int waitMilliseconds = HidReportWaitMilliseconds);
   ~BoundedReportWriter();
   BoundedReportWriter(const BoundedReportWriter&) = delete;
   BoundedReportWriter& operator=(const BoundedReportWriter&) = delete;
@@ -27,4 +30,6 @@ class BoundedReportWriter {
   static void Run(std::shared_ptr<Shared> shared);
 
   std::shared_ptr<Shared> shared_;
+  int waitMilliseconds_;
+  std::thread thread_;
 };

@@ -17,8 +17,9 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Natural order: runs of digits compare by value.
-bool PathBefore(const std::string& a, const std::string& b) {
+// Natural order: runs of digits compare by value. Negative, zero or
+// positive as a sorts before, with or after b.
+int NaturalCompare(const std::string& a, const std::string& b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
     if (IsDigit(a[i]) && IsDigit(b[j])) {
@@ -27,18 +28,25 @@ bool PathBefore(const std::string& a, const std::string& b) {
       while (endB < b.size() && IsDigit(b[endB])) ++endB;
       while (i + 1 < endA && a[i] == '0') ++i;
       while (j + 1 < endB && b[j] == '0') ++j;
-      if (endA - i != endB - j) return endA - i < endB - j;
+      if (endA - i != endB - j) return endA - i < endB - j ? -1 : 1;
       const int order = a.compare(i, endA - i, b, j, endB - j);
-      if (order != 0) return order < 0;
+      if (order != 0) return order;
       i = endA;
       j = endB;
     } else {
-      if (a[i] != b[j]) return a[i] < b[j];
+      if (a[i] != b[j]) return a[i] < b[j] ? -1 : 1;
       ++i;
       ++j;
     }
   }
-  return a.size() - i < b.size() - j;
+  return static_cast<int>(a.size() - i) - static_cast<int>(b.size() - j);
+}
+
+// Paths equal by value ("hidraw2", "hidraw02") fall back to their bytes, so
+// the order never depends on the order the list came in.
+bool PathBefore(const std::string& a, const std::string& b) {
+  const int order = NaturalCompare(a, b);
+  return order != 0 ? order < 0 : a < b;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <hidapi/hidapi.h>
 
+#include <memory>
+
 #include "bounded_report_writer.h"
 #include "hardware_ids.h"
 
@@ -18,7 +20,10 @@ std::string Narrow(const wchar_t* text) {
 // unnumbered report without it, so the read handle puts the byte back.
 class HidapiWriteHandle : public THidHandle {
  public:
-  explicit HidapiWriteHandle(hid_device* device) : writer_(device) {}
+  explicit HidapiWriteHandle(hid_device* device)
+      : writer_([owned = std::shared_ptr<hid_device>(device, hid_close)](const THidReport& report) {
+          return hid_write(owned.get(), report.data(), report.size());
+        }) {}
   std::size_t WriteReport(const THidReport& report) override { return writer_.Write(report); }
   std::size_t ReadReport(THidReport&) override { return 0; }
 

@@ -1,0 +1,48 @@
+#pragma once
+// The serial worker: reads the port, parses the device's replies and moves
+// each transfer on by one page per good reply; starts the transfer a
+// connection button posted.
+#include <string_view>
+
+#include "Unit1.h"
+#include "com_port.h"
+#include "link_request.h"
+#include "receive_parser.h"
+#include "worker_thread.h"
+
+class TCommThread : public TThread, private TReceiveEvents {
+ public:
+  // The worker owns the port from here on and closes it when its loop ends.
+  TCommThread(TForm1& form, TComHandle port);
+
+ protected:
+  void Execute() override;
+
+ private:
+  void StartTransfer(TLinkTransfer request);
+  void SendUploadPage();
+  void SendWritePage();
+  void SendReadRequest();
+
+  void OnFirmwarePageAck() override;
+  void OnConfigPageAck() override;
+  void OnConfigPageReceived() override;
+  // Hands the line to the user-interface thread, which appends it to Memo1.
+  void LogLine(std::string_view line) override;
+
+  bool ReceivedImageChecksumOk();
+  // Waits until the user-interface thread has run an empty routine.
+  static void SyncWithUi();
+  // The upload's hand-over: ProgressBar1 shows position.
+  void ShowUploadProgress(int position);
+
+  TForm1& form_;
+  const TComHandle port_;
+  // The transfer of each kind taken last; each moves on by its own replies.
+  TLinkTransfer upload_;
+  TLinkTransfer write_;
+  TLinkTransfer read_;
+};
+
+// The worker of the last successful "Open port"; none before the first.
+extern TThreadPtr<TCommThread> CommThread;

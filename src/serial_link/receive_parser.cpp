@@ -1,0 +1,94 @@
+#include "receive_parser.h"
+
+#include <algorithm>
+
+#include "link_frame.h"
+
+TLinkReceiver LinkReceiver;
+
+namespace {
+
+std::uint16_t BigEndianAt(const TReceiveRing& ring, std::uint32_t offset) {
+  return static_cast<std::uint16_t>(ring.At(offset) << 8 | ring.At(offset + 1));
+}
+
+// State 0. False when a frame start waits for the rest of its frame.
+bool SearchFrame(TLinkReceiver& receiver, TReceiveEvents& events) {
+  TReceiveRing& ring = receiver.Ring;
+  if (ring.At(0) != LinkFrameStart) {
+    ring.Advance(1);
+    return true;
+  }
+  if (ring.Available() < LinkFrameLength) return false;
+  const std::uint8_t code = ring.At(1);
+  const bool checksumOk = FrameChecksumOk(ring, LinkFrameLength);
+  switch (code) {
+    case FirmwarePageAck:
+    case ConfigPageAck:
+      if (!checksumOk) break;
+      ring.Advance(LinkFrameLength);
+      if (code == FirmwarePageAck) {
+        events.OnFirmwarePageAck();
+      } else {
+        events.OnConfigPageAck();
+      }
+      return true;
+    case ConfigPageData:
+      if (!checksumOk) {
+        ring.Advance(1);
+        events.LogLine(EepromFrameChecksumErrorLine);
+        return true;
+      }
+      receiver.PageIndex = BigEndianAt(ring, 2);
+      receiver.PageSum = BigEndianAt(ring, 4);
+      ring.Advance(LinkFrameLength);
+      receiver.State = TParserState::PageData;
+      return true;
+    default:
+      break;
+  }
+  ring.Advance(1);
+  return true;
+}
+
+// State 1. False while the page is not all in.
+bool TakePage(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& events) {
+  TReceiveRing& ring = receiver.Ring;
+  if (ring.Available() < LinkPageLength) return false;
+  TLinkPage page;
+  for (std::uint32_t i = 0; i < LinkPageLength; ++i) page[i] = ring.At(i);
+  ring.Advance(LinkPageLength);
+  receiver.State = TParserState::FrameSearch;
+  if (PageSum(page) != receiver.PageSum) {
+    events.LogLine(EepromPageDataChecksumErrorLine);
+    return true;
+  }
+  if (receiver.PageIndex >= image.size() / LinkPageLength) {
+    events.LogLine(EepromPageIndexErrorLine);
+    return true;
+  }
+  std::copy(page.begin(), page.end(), image.begin() + receiver.PageIndex * LinkPageLength);
+  events.OnConfigPageReceived();
+  return true;
+}
+
+}  // namespace
+
+void ResetReceiveRing(TLinkReceiver& receiver) {
+  receiver.Ring.Clear();
+  receiver.State = TParserState::FrameSearch;
+}
+
+bool FrameChecksumOk(const TReceiveRing& ring, std::uint8_t length) {
+  std::uint8_t sum = 0;
+  for (std::uint32_t i = 1; i + 1 < length; ++i) sum = static_cast<std::uint8_t>(sum + ring.At(i));
+  return ring.At(length - 1u) == sum;
+}
+
+void ParseReceived(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& events) {
+  while (receiver.Ring.Available() > 0) {
+    const bool moved = receiver.State == TParserState::FrameSearch ? SearchFrame(receiver, events)
+                                                                   : TakePage(receiver, image, events);
+    if (!moved) return;
+  }
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The log lines of the three transfers; "%d" is a page index.
+#include <cstdint>
+#include <string>
+
+inline constexpr char FirmwarePageSentLine[] = "Firmware page sent [%d].";
+inline constexpr char EepromPageSentLine[] = "Eeprom page sent [%d].";
+inline constexpr char EepromReadRequestLine[] = "Eeprom read request, page [%d].";
+inline constexpr char PageReceiveAckLine[] = "Page receive ack.";
+inline constexpr char SendFinishedLine[] = "Send finished.";
+inline constexpr char EepromPageReceivedLine[] = "Eeprom page received.";
+inline constexpr char EepromReadFinishedLine[] = "Eeprom read finished.";
+inline constexpr char EepromReadChecksumErrorLine[] =
+    "Eeprom read checksum error. Please upload new eeprom data to device.";
+
+// One of the "%d" lines with the page index put in.
+std::string PageLine(const char* format, std::uint32_t page);

@@ -1,0 +1,157 @@
+// "Open port" and "Close port" around the worker: one worker at a time,
+// requests that wait for the next open, a transfer abandoned by a close,
+// and transfers that stall on a bad or missing reply.
+#include "communication.h"
+#include "link_request.h"
+#include "serial_port.h"
+#include "transfer_log_lines.h"
+#include "worker_fixture.h"
+
+namespace {
+
+using PortLifecycleTest = WorkerTest;
+
+bool PortIsFree(const std::string& name) {
+  const TComHandle probe = OpenComPort(name);
+  CloseComPort(probe);
+  return probe != InvalidComHandle;
+}
+
+}  // namespace
+
+TEST_F(PortLifecycleTest, CloseBeforeAnyOpenDoesNothing) {
+  form->Button2->Click();
+  EXPECT_EQ(CommThread, nullptr);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxAndLeavesTheWorker) {
+  TPseudoTerminal otherLine;
+  links.Link(3, otherLine.DevicePath());
+  ASSERT_TRUE(OpenPort());
+  const TCommThread* worker = CommThread.get();
+
+  form->Button1->Click();  // the port the worker holds
+  form->ComboBox2->SetItemIndex(2);
+  form->Button1->Click();  // another port
+
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{SerialPortOpenedText, SerialPortOpenErrorText,
+                                                   SerialPortOpenErrorText}));
+  EXPECT_EQ(CommThread.get(), worker);
+  EXPECT_TRUE(PortIsFree("COM3"));
+  form->Button5->Click();
+  EXPECT_TRUE(ServeUntil([&] { return LogEndsWith(SendFinishedLine); }));
+}
+
+TEST_F(PortLifecycleTest, CloseInTheMiddleOfAReadAbandonsItAndFreesThePort) {
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  device.FaultOnPage(5, TDeviceFault::MissingReply);
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(PageLine(EepromReadRequestLine, 5)); }));
+
+  ASSERT_TRUE(ClosePort());
+
+  EXPECT_TRUE(PortIsFree("COM2"));
+  const std::vector<std::string> log = Log();
+  ServeFor(std::chrono::milliseconds(100));
+  EXPECT_EQ(Log(), log);
+  EXPECT_EQ(form->Callsign->Text(), "NOCALL");
+
+  // A new worker does not resume the read.
+  ASSERT_TRUE(OpenPort());
+  ServeFor(std::chrono::milliseconds(300));
+  EXPECT_EQ(device.Commands().size(), 6u);
+  EXPECT_EQ(Log(), log);
+}
+
+TEST_F(PortLifecycleTest, ARequestPostedWithNoPortOpenStartsAtTheNextOpen) {
+  form->Button4->Click();
+  ServeFor(std::chrono::milliseconds(50));
+  EXPECT_TRUE(device.Commands().empty());
+
+  ASSERT_TRUE(OpenPort());
+  EXPECT_TRUE(ServeUntil([&] { return Log() == ReadLog(); }));
+}
+
+TEST_F(PortLifecycleTest, ARequestPostedTwiceIsStartedOnceAsTheLaterPost) {
+  form->Button5->Click();
+  form->Button4->Click();
+  form->Button4->Click();
+  ASSERT_TRUE(OpenPort());
+  ASSERT_TRUE(ServeUntil([&] { return Log() == ReadLog(); }));
+  ServeFor(std::chrono::milliseconds(300));
+
+  EXPECT_EQ(Log(), ReadLog());
+  EXPECT_EQ(device.Commands().size(), 16u);
+  for (const TDeviceCommand& command : device.Commands()) EXPECT_EQ(command.Code, 0x90);
+}
+
+TEST_F(PortLifecycleTest, ThePortGoingAwayStallsTheTransferUntilClose) {
+  device.FaultOnPage(2, TDeviceFault::HangUp);
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(PageLine(EepromReadRequestLine, 2)); }));
+  ServeFor(std::chrono::milliseconds(200));
+
+  EXPECT_EQ(Log().size(), 5u);
+  EXPECT_TRUE(ClosePort());
+}
+
+TEST_F(PortLifecycleTest, ClosingTheWindowStopsTheWorker) {
+  ASSERT_TRUE(OpenPort());
+  EXPECT_TRUE(form->CanClose());
+  EXPECT_EQ(CommThread, nullptr);
+  EXPECT_TRUE(PortIsFree("COM2"));
+}
+
+namespace {
+
+struct StallCase {
+  const char* name;
+  TDeviceFault fault;
+  void (TForm1::*button)(TObject*);
+  const char* lastLine;  // "%d" for page 3
+};
+
+const StallCase StallCases[] = {
+    {"ReadPageSum", TDeviceFault::WrongPageSum, &TForm1::Button4Click, EepromPageDataChecksumErrorLine},
+    {"ReadFrameChecksum", TDeviceFault::WrongFrameChecksum, &TForm1::Button4Click, EepromFrameChecksumErrorLine},
+    {"ReadPageIndex16", TDeviceFault::PageIndex16, &TForm1::Button4Click, EepromPageIndexErrorLine},
+    {"ReadMissingReply", TDeviceFault::MissingReply, &TForm1::Button4Click, EepromReadRequestLine},
+    {"WriteAckChecksum", TDeviceFault::WrongFrameChecksum, &TForm1::Button5Click, EepromPageSentLine},
+    {"WriteMissingAck", TDeviceFault::MissingReply, &TForm1::Button5Click, EepromPageSentLine},
+};
+
+void PrintTo(const StallCase& c, std::ostream* out) { *out << c.name; }
+
+class StallTest : public WorkerTest, public testing::WithParamInterface<StallCase> {};
+
+}  // namespace
+
+TEST_P(StallTest, AReplyThatFailsOrNeverComesStallsTheTransferAtItsPage) {
+  const StallCase& c = GetParam();
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  device.FaultOnPage(3, c.fault);
+  ASSERT_TRUE(OpenPort());
+  (form.get()->*c.button)(nullptr);
+  const std::string last = PageLine(c.lastLine, 3);
+  ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(last); }));
+  ServeFor(std::chrono::milliseconds(300));
+
+  EXPECT_EQ(Log().back(), last);
+  EXPECT_EQ(device.Commands().size(), 4u);
+  EXPECT_EQ(form->Callsign->Text(), "NOCALL");
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, StallTest, testing::ValuesIn(StallCases),
+                         [](const testing::TestParamInfo<StallCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PortLifecycleTest, GarbageBeforeAReplyDoesNotStopTheRead) {
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  device.FaultOnPage(3, TDeviceFault::GarbageBefore);
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  EXPECT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+  EXPECT_EQ(Log(), ReadLog());
+}
