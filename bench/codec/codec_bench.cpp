@@ -1,8 +1,6 @@
 // One encode and one decode of the factory settings.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -43,12 +41,3 @@ void DecodeFactorySettings(benchmark::State& state) {
 BENCHMARK(DecodeFactorySettings)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

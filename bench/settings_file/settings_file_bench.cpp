@@ -3,8 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -61,12 +59,3 @@ void ImportFactorySettings(benchmark::State& state) {
 BENCHMARK(ImportFactorySettings)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -50,6 +50,8 @@ template <class... Visitors>
 struct TOverloaded : Visitors... {
   using Visitors::operator()...;
 };
+template <class... Visitors>
+TOverloaded(Visitors...) -> TOverloaded<Visitors...>;
 
 // The 401 settings keys in write and read order.
 std::span<const TSettingsKey> SettingsKeys();

@@ -43,9 +43,9 @@ void RunHandOver(THandOver* handOver) {
     error = std::current_exception();
   }
   // The worker may return as soon as Done is seen: nothing touches the
-  // hand-over after this block.
+  // hand-over after this block, and the exception is the worker's alone.
   std::lock_guard<std::mutex> lock(handOverMutex);
-  handOver->Error = error;
+  handOver->Error = std::move(error);
   handOver->Done = true;
   handOverChanged.notify_all();
 }
