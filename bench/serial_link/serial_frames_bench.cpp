@@ -3,7 +3,6 @@
 // event loop.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <string_view>
 #include <vector>
@@ -81,11 +80,3 @@ void HandOverThroughEventLoop(benchmark::State& state) {
 BENCHMARK(HandOverThroughEventLoop)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
