@@ -2,27 +2,25 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "Unit1.h"
 #include "Unit4.h"
 #include "decoded_image_properties.h"
 #include "scripted_dialogs.h"
 
+// Made once and never destroyed: the fuzzer ends the process with exit(),
+// and windows torn down by exit handlers outlive what Qt needs for it.
 namespace {
-std::unique_ptr<QApplication> App;
-std::unique_ptr<ScriptedDialogs> Boxes;
-std::unique_ptr<TForm1> Window;
-std::unique_ptr<TForm4> Filter;
+ScriptedDialogs* Boxes;
+TForm1* Window;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  App = std::make_unique<QApplication>(*argc, *argv);
-  Boxes = std::make_unique<ScriptedDialogs>();
-  Window = std::make_unique<TForm1>();
-  Filter = std::make_unique<TForm4>();
-  Form4 = Filter.get();
+  new QApplication(*argc, *argv);
+  Boxes = new ScriptedDialogs();
+  Window = new TForm1();
+  Form4 = new TForm4();
   return 0;
 }
 
