@@ -10,6 +10,7 @@ const char* const ConfigurationVersion = "v1.47";
 
 TForm1::TForm1() : TForm("Form1") {
   BuildForm1Layout(*this);
+  EditionConstructorAdditions(*this);
   ConfigurationImagePtr = ConfigurationImage;
 
   // Factory values, in the order of the table.
@@ -30,7 +31,6 @@ TForm1::TForm1() : TForm("Form1") {
   SetRtcFieldsFromPcClock();
   SetCaption(std::string("PELNOR Rudi Davurariruzo") + " " + ConfigurationVersion);
   SetCaption(Caption() + EditionSuffix);
-  EditionConstructorAdditions(*this);
 }
 
 TForm1::~TForm1() = default;

@@ -223,3 +223,140 @@ TEST_F(EncoderRecordMessages, EveryRecordShowsItsNumber) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every checked setting, in the order the encoder reads them, refused at
+// once: each encode shows the first one left, which is then set back.
+struct OrderedRefusal {
+  const char* name;
+  std::string text;
+  const char* message;
+};
+
+const OrderedRefusal CheckOrder[] = {
+    {"Callsign", "", "Callsign - too short (ex. NOCALL-4)."},
+    {"Ssid", "16", "Callsign - SSID range error (0 - 15)."},
+    {"Txdelay", "199", "TX delay - range error (200 - 1000)."},
+    {"Quiettime", "199", "Quiet time - range error (200 - 3000)."},
+    {"Latitude", "x", "Our latitude - syntax error (ex. 5221.60N, format: DDMM.MM)."},
+    {"Longitude", "x", "Our longitude - syntax error (ex. 01653.63E, format DDDMM.MM)."},
+    {"Floodtimeout", "14", "Duplicate checking - range error (15 - 180)."},
+    {"Pathn1_name", "WIDEST", "Path(n-N) 1 - too long (max 5 characters)."},
+    {"Pathn1_lower", "0", "Path(n-N) 1, n>= value range error (1 - 7)."},
+    {"Pathn1_higher", "0", "Path(n-N) 1, n<= value range error (1 - 7)."},
+    {"Pathn2_lower", "0", "Path(n-N) 2, n>= value range error (1 - 7)."},
+    {"Pathn8_higher", "0", "Path(n-N) 8, n<= value range error (1 - 7)."},
+    {"Area_rad0_radius", "0", "Path filter area RAD0 distance range error (1 - 3000)."},
+    {"Area_rad1_radius", "0", "Path filter area RAD1 distance range error (1 - 3000)."},
+    {"Area_rad1_latitude", "x", "Path filter area RAD1 latitude - syntax error (ex. 5221.05N, format: DDMM.MM)."},
+    {"Area_rad1_longitude", "x", "Path filter area RAD1 longitude - syntax error (ex. 01643.89E, format DDDMM.MM)."},
+    {"Area_rect0_nwlatitude", "x",
+     "Path filter area RECT0 north-west latitude - syntax error (ex. 5232.05N, format: DDMM.MM)."},
+    {"Area_rect0_nwlongitude", "01633.84S",
+     "Path filter area RECT0 north-west longitude - syntax error (ex. 01643.89E, format: DDDMM.MM)."},
+    {"Area_rect0_selatitude", "x",
+     "Path filter area RECT0 south-east latitude - syntax error (ex. 5217.58N, format: DDMM.MM)."},
+    {"Area_rect0_selongitude", "x",
+     "Path filter area RECT0 south-east longitude - syntax error (ex. 01713.95E, format DDDMM.MM)."},
+    {"Callfilter_ssid1", "x", "Callsign filter 1 - SSID range error (0 - 15, or wildcard '*')."},
+    {"Callfilter_callsign1", "SP9ABCD", "Callsign filter 1 - too long (max 6 characters)."},
+    {"Callfilter_ssid10", "x", "Callsign filter 10 - SSID range error (0 - 15, or wildcard '*')."},
+    {"Beacon1_dest_string", "", "Beacon 1 destination - too short (e.g. APZK07)."},
+    {"Beacon1_dest_ssid", "x", "Beacon 1 destination - SSID range error (0 - 15)."},
+    {"Beacon1_path_ssid", "x", "Beacon 1 path - SSID range error (0 - 15)."},
+    {"Beacon1_txrate_rf", "4", "Beacon 1 tx rate (RF) range error (5 - 1440), or 0 to disable."},
+    {"Beacon1_txrate_aprsis", "4", "Beacon 1 tx rate (APRSIS) range error (5 - 1440), or 0 to disable."},
+    {"Beacon1_msg", "\t", "Beacon 1 message - forbidden characters."},
+    {"Beacon2_dest_string", "", "Beacon 2 destination - too short (e.g. APZK07)."},
+    {"Beacon8_msg", "\t", "Beacon 8 message - forbidden characters."},
+    {"Ipaddr0", "256", "IP Address - range error (0 - 255)."},
+    {"Ipaddr3", "256", "IP Address - range error (0 - 255)."},
+    {"Ipmask0", "256", "IP Mask - range error (0 - 255)."},
+    {"Ipgate0", "256", "Gateway - range error (0 - 255)."},
+    {"Ipdns3", "256", "DNS - range error (0 - 255)."},
+    {"Aprsis1_servername", std::string(32, 's'), "APRS-IS Server 1 - too long (max 31 characters)."},
+    {"Aprsis1_port", "65536", "APRS-IS Server 1 Port - range error (0 - 65535)."},
+    {"Aprsis3_port", "65536", "APRS-IS Server 3 Port - range error (0 - 65535)."},
+    {"Aprsis_user", std::string(17, 'u'), "Username - too long (max 16 characters)."},
+    {"Aprsis_pass", std::string(17, 'p'), "Password - too long (max 16 characters)."},
+    {"Aprsis_filter", std::string(129, 'f'), "APRS-IS server filter settings - too long (max 128 characters)."},
+    {"Aprsis_timeout", "0", "APRS-IS reconnect timeout - range error (1 - 60)."},
+    {"Aprsis_heard_timeout", "0", "APRS-IS heard buffer timeout range error (1 - 240)."},
+    {"Aprsis_2rf_dest_ssid", "x", "APRS-IS to RF dest - SSID range error (0 - 15)."},
+    {"Aprsis_msg2rf_ssid", "x", "APRS-IS message path - SSID range error (0 - 15)."},
+    {"Rfheard_local_maxhops", "9", "Local RF heard max. digi-hops range error (0 - 8)."},
+    {"Rfheard_local_timeout", "0", "Local RF heard buffer timeout range error (1 - 240)."},
+    {"Aprsis_packet2rf_ssid", "x", "APRS-IS non-message path - SSID range error (0 - 15)."},
+    {"Rfheard_timeout", "0", "RF heard buffer timeout range error (1 - 240)."},
+    {"Aprsis_packet2rf_1min", "0", "Max. non-message packets per 1 min range error (1 - 240)."},
+    {"Aprsis_packet2rf_2min", "0", "Max. non-message packets per 2 min range error (1 - 240)."},
+    {"Aprsis_packet2rf_3min", "0", "Max. non-message packets per 3 min range error (1 - 240)."},
+    {"Packet2rf_filter_ssid01", "x", "APRS-IS packets to RF filter 1 - SSID range error (0 - 15, or wildcard '*')."},
+    {"Packet2rf_filter_callsign01", "SP9ABCD", "APRS-IS packets to RF filter 1 - too long (max 6 characters)."},
+    {"Packet2rf_filter_ssid12", "x", "APRS-IS packets to RF filter 12 - SSID range error (0 - 15, or wildcard '*')."},
+    {"Ntp_servername", std::string(32, 'n'), "NTP server - too long (max 31 characters)."},
+    {"www_user", std::string(13, 'w'), "WWW user - too long (max 12 characters)."},
+    {"www_password", std::string(14, 'w'), "WWW password - too long (max 13 characters)."},
+    {"www_port", "65536", "WWW port - range error (0 - 65535)."},
+    {"telnet_user", std::string(13, 't'), "Telnet user - too long (max 12 characters)."},
+    {"telnet_password", std::string(13, 't'), "Telnet password - too long (max 12 characters)."},
+    {"telnet_port", "65536", "Telnet port - range error (0 - 65535)."},
+    {"kisstcpip_port", "65536", "KISS via TCP/IP port - range error (0 - 65535)."},
+    {"Teledata_dest_string", "", "Telemetry data destination - too short (e.g. APZK07)."},
+    {"Teledata_dest_ssid", "x", "Telemetry data destination - SSID range error (0 - 15)."},
+    {"Teledata_path_ssid", "x", "Telemetry data path - SSID range error (0 - 15)."},
+    {"Teledata_txrate_rf", "4", "Telemetry data tx rate (RF) range error (5 - 1440)."},
+    {"Teledata_txrate_aprsis", "4", "Telemetry data tx rate (APRSIS) range error (5 - 1440)."},
+    {"Teleparams_dest_string", "", "Telemetry parameters destination - too short (e.g. APZK07)."},
+    {"Teleparams_dest_ssid", "x", "Telemetry parameters destination - SSID range error (0 - 15)."},
+    {"Teleparams_path_ssid", "x", "Telemetry parameters path - SSID range error (0 - 15)."},
+    {"Teleparams_txrate_rf", "4", "Telemetry parameters tx rate (RF) range error (5 - 1440)."},
+    {"Teleparams_txrate_aprsis", "4", "Telemetry parameters tx rate (APRSIS) range error (5 - 1440)."},
+    {"Teletitle", std::string(24, 't'), "Telemetry project title - too long (max 23 characters)."},
+    {"Tele_holdoff", "251", "First telemetry data packet delay range error (0 - 250)."},
+    {"Teleanalog1_name", std::string(8, 'a'), "Analog 1 name - too long (max 7 characters)."},
+    {"Teleanalog1_units", std::string(8, 'a'), "Analog 1 units - too long (max 7 characters)."},
+    {"Teleanalog1_coefa", std::string(9, '1'), "Analog 1 coeff A - too long (max 8 characters)."},
+    {"Teleanalog1_coefb", std::string(9, '1'), "Analog 1 coeff B - too long (max 8 characters)."},
+    {"Teleanalog1_coefc", std::string(9, '1'), "Analog 1 coeff C - too long (max 8 characters)."},
+    {"Teleanalog5_coefc", std::string(9, '1'), "Analog 5 coeff C - too long (max 8 characters)."},
+    {"Teledigital1_name", std::string(7, 'd'), "Digital 1 name - too long (max 6 characters)."},
+    {"Teledigital1_units", std::string(7, 'd'), "Digital 1 label - too long (max 6 characters)."},
+    {"Teledigital8_units", std::string(7, 'd'), "Digital 8 label - too long (max 6 characters)."},
+    {"Weather_dest_string", "", "Weather destination - too short (e.g. APZK07)."},
+    {"Weather_dest_ssid", "x", "Weather destination - SSID range error (0 - 15)."},
+    {"Weather_path_ssid", "x", "Weather path - SSID range error (0 - 15)."},
+    {"Weather_txrate_rf", "4", "Weather report tx rate (RF) range error (5 - 1440)."},
+    {"Weather_txrate_aprsis", "4", "Weather report tx rate (APRSIS) range error (5 - 1440)."},
+    {"Weather_comment", "\t", "Weather report comment - forbidden characters."},
+    {"WU_stationid", std::string(25, 'i'), "Station ID - too long (max 24 characters)."},
+    {"WU_password", std::string(25, 'p'), "Password - too long (max 24 characters)."},
+    {"WU_normalserver", std::string(40, 'n'), "Normal upload server - too long (max 39 characters)."},
+    {"WU_rapidfireserver", std::string(40, 'r'), "\"Rapid fire\" upload server - too long (max 39 characters)."},
+    {"WU_normalrate", "0", "WeatherUnderground normal send rate range error (1 - 240)."},
+    {"WU_rapidfirerate", "4", "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."},
+};
+
+using EncoderCheckOrder = CodecTest;
+
+TEST_F(EncoderCheckOrder, FirstRefusedSettingInReadingOrderIsShown) {
+  const CarriedControls controls = ControlsOfImage(*form, *filter);
+  std::map<std::string, std::string> kept;
+  for (const OrderedRefusal& r : CheckOrder) {
+    TEdit* edit = controls.edits.at(r.name);
+    kept[r.name] = edit->Text();
+    edit->SetText(r.text);
+  }
+  for (const OrderedRefusal& r : CheckOrder) {
+    dialogs.boxes.clear();
+    EXPECT_EQ(Encode(), 0) << r.name;
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{r.message}) << r.name;
+    controls.edits.at(r.name)->SetText(kept[r.name]);
+  }
+  dialogs.boxes.clear();
+  EXPECT_EQ(Encode(), 1);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // The four exchanges: request layouts, reply checks and the version box.
 #include <array>
 #include <functional>
+#include <tuple>
 
 #include "hid_link_fixture.h"
 #include "hid_reports.h"
@@ -45,8 +46,9 @@ TEST_F(HidReports, RequestLayouts) {
   EXPECT_EQ(device.requests[3], firmwareWrite);
 }
 
-// Each exchange fails when a whole report does not go out, when no whole
-// report comes back, or when the reply names another command.
+// Each exchange fails when a whole report does not go out (and then waits
+// for no reply), when no whole report comes back, or when the reply names
+// another command.
 TEST_F(HidReports, EveryExchangeChecksItsReply) {
   std::array<std::uint8_t, 32> page{};
   const std::pair<const char*, std::function<bool()>> exchanges[] = {
@@ -56,19 +58,21 @@ TEST_F(HidReports, EveryExchangeChecksItsReply) {
       {"firmware version", [&] { return ShowFirmwareVersion(); }},
   };
   using Alteration = std::function<void(SimulatedHidDevice::Exchange&)>;
-  const std::pair<const char*, Alteration> failures[] = {
-      {"request taken short", [](auto& e) { e.accepted = 64; }},
-      {"no reply within the bound", [](auto& e) { e.replyLength = 0; }},
-      {"reply of 64 bytes", [](auto& e) { e.replyLength = 64; }},
-      {"reply naming a neighbouring command", [](auto& e) { e.reply[1] ^= 0x01; }},
-      {"reply naming no command", [](auto& e) { e.reply[1] = 0x00; }},
+  const std::tuple<const char*, Alteration, int> failures[] = {
+      {"request taken short", [](auto& e) { e.accepted = 64; }, 0},
+      {"no reply within the bound", [](auto& e) { e.replyLength = 0; }, 1},
+      {"reply of 64 bytes", [](auto& e) { e.replyLength = 64; }, 1},
+      {"reply naming a neighbouring command", [](auto& e) { e.reply[1] ^= 0x01; }, 1},
+      {"reply naming no command", [](auto& e) { e.reply[1] = 0x00; }, 1},
   };
   for (const auto& [exchangeName, exchange] : exchanges) {
-    for (const auto& [failureName, alteration] : failures) {
+    for (const auto& [failureName, alteration, replyReads] : failures) {
       SCOPED_TRACE(std::string(exchangeName) + ", " + failureName);
       device.alter = [&](std::size_t, const THidReport&, SimulatedHidDevice::Exchange& e) { alteration(e); };
+      device.replyReads = 0;
       page.fill(0x5A);
       EXPECT_FALSE(exchange());
+      EXPECT_EQ(device.replyReads, replyReads);
       EXPECT_TRUE(dialogs.boxes.empty());
       EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](std::uint8_t b) { return b == 0x5A; }));
     }

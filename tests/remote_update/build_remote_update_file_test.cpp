@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "calendar_time.h"
 #include "file_limit.h"
 #include "little_endian.h"
+#include "ordinary_file_user.h"
 #include "random_generators.h"
 #include "remote_update_crc.h"
 #include "remote_update_menu.h"
@@ -218,6 +220,26 @@ TEST_F(BuildRemoteUpdateFileTest, DestinationThatCannotBeOpened) {
     EXPECT_EQ(Boxes(), OneBox(TMessageBoxKind::Information, "File open error", "Could not open destination file."));
   }
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"plain"});
+
+  TemporaryFolder locked;
+  OrdinaryFileUser user(locked.File(""));
+  if (!user.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
+  WriteBytes(locked.File("update.ruf"), OldContents);
+  const auto expectRefused = [&](const char* situation) {
+    SCOPED_TRACE(situation);
+    dialogs.boxes.clear();
+    dialogs.QueueFile(locked.File("update.ruf"));
+    Build();
+    EXPECT_EQ(Boxes(), OneBox(TMessageBoxKind::Information, "File open error", "Could not open destination file."));
+  };
+  ::chmod(locked.File("update.ruf").c_str(), 0444);
+  expectRefused("read-only file");
+  ::chmod(locked.File("update.ruf").c_str(), 0644);
+  ::chmod(locked.File("").c_str(), 0555);
+  expectRefused("read-only folder");
+  ::chmod(locked.File("").c_str(), 0755);
+  EXPECT_EQ(ReadBytes(locked.File("update.ruf")), OldContents);
+  EXPECT_EQ(locked.Entries(), std::vector<std::string>{"update.ruf"});
 }
 
 TEST_F(BuildRemoteUpdateFileTest, FailedWriteKeepsTheOldFileWhole) {

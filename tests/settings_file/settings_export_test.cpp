@@ -158,8 +158,10 @@ TEST_F(SettingsExport, RefusedWritesLeaveTheOldFile) {
     FileSizeLimit limit(100);
     expectRefused(folder.File("a.cfg"), "full disk");
   }
+  ASSERT_EQ(::mkfifo(folder.File("pipe.cfg").c_str(), 0600), 0);
+  expectRefused(folder.File("pipe.cfg"), "pipe");
   EXPECT_EQ(Text(folder.File("a.cfg")), before);
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"a.cfg", "pipe.cfg"}));
 
   TemporaryFolder locked;
   OrdinaryFileUser user(locked.File(""));

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include "integer_conversion.h"
 #include "settings_file_dialogs.h"
 #include "settings_file_fixture.h"
@@ -84,7 +86,9 @@ TEST_F(SettingsImport, VersionNoticeOncePerDifferentVersion) {
 
 TEST_F(SettingsImport, RefusesAFileThatCannotBeRead) {
   SetText(folder.File("a.cfg"), "x");
-  for (const std::string& path : {folder.File("missing.cfg"), folder.File(""), folder.File("a.cfg/b.cfg")}) {
+  ASSERT_EQ(::mkfifo(folder.File("pipe.cfg").c_str(), 0600), 0);
+  for (const std::string& path :
+       {folder.File("missing.cfg"), folder.File(""), folder.File("a.cfg/b.cfg"), folder.File("pipe.cfg")}) {
     SCOPED_TRACE(path);
     dialogs.boxes.clear();
     form->Callsign->SetText("MINE");

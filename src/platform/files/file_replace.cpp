@@ -60,11 +60,15 @@ std::optional<std::string> ReplacementTarget(const std::string& fileName) {
   return std::string(resolved);
 }
 
+// How much of the file's name the temporary name repeats, so that it stays
+// within the longest name a folder takes.
+constexpr std::size_t TemporaryNameBaseLength = 64;
+
 // A new, empty file next to target; the kernel applies the umask to 0666.
 std::optional<std::string> CreateTemporaryFile(const std::string& target, int& fd) {
   static std::mt19937_64 generator{std::random_device{}()};
   const std::string folder = FolderOf(target);
-  const std::string base = target.substr(folder.size());
+  const std::string base = target.substr(folder.size(), TemporaryNameBaseLength);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string name = folder + "." + base + ".tmp" + std::to_string(generator() % 1000000000);
     fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -83,8 +87,11 @@ void FlushFolder(const std::string& path) {
 }  // namespace
 
 TFileContents ReadFileContents(const std::string& fileName) {
-  TFileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+  // Opening without blocking, so that a pipe is refused rather than waited on.
+  TFileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (!file.Valid()) return {errno == ENOENT ? TFileState::Missing : TFileState::Unreadable, {}};
+  struct stat status;
+  if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return {TFileState::Unreadable, {}};
   std::string bytes;
   char buffer[65536];
   for (;;) {

@@ -10,6 +10,7 @@ struct TFileContents {
   std::string Bytes;  // empty unless State is Read
 };
 
+// Only a regular file is read; a folder, a pipe or a device is Unreadable.
 TFileContents ReadFileContents(const std::string& fileName);
 
 // Writes the bytes to a new file in the same folder, flushes it to disk and

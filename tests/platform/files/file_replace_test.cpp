@@ -29,6 +29,10 @@ TEST(ReadFileContents, TellsMissingFromUnreadable) {
   EXPECT_EQ(ReadFileContents(folder.File("none.cfg")).State, TFileState::Missing);
   EXPECT_EQ(ReadFileContents(folder.File("")).State, TFileState::Unreadable);  // a folder
   EXPECT_EQ(ReadFileContents(folder.File("a.cfg/b.cfg")).State, TFileState::Unreadable);
+  // Neither endless nor blocking: only regular files are read.
+  ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ReadFileContents(folder.File("pipe")).State, TFileState::Unreadable);
+  EXPECT_EQ(ReadFileContents("/dev/zero").State, TFileState::Unreadable);
 }
 
 TEST(ReplaceFileContents, CreatesAndReplacesKeepingPermissions) {
@@ -41,6 +45,18 @@ TEST(ReplaceFileContents, CreatesAndReplacesKeepingPermissions) {
   EXPECT_EQ(Text(file), "two");
   EXPECT_EQ(Mode(file), 0640u);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+// The temporary file's name must fit beside a file whose name is as long
+// as the file system allows.
+TEST(ReplaceFileContents, ReplacesAFileOfTheLongestName) {
+  TemporaryFolder folder;
+  const std::string name(255, 'n');
+  const auto file = folder.File(name);
+  ASSERT_EQ(ReplaceFileContents(file, "one"), TFileReplaceResult::Replaced);
+  ASSERT_EQ(ReplaceFileContents(file, "two"), TFileReplaceResult::Replaced);
+  EXPECT_EQ(Text(file), "two");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{name});
 }
 
 TEST(ReplaceFileContents, WritesThroughASymbolicLink) {
