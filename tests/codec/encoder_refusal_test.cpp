@@ -1,5 +1,6 @@
 // Every family of refusal: the exact message with the record's number, the
 // encode stops at once, and the image holds only what came before.
+#include <map>
 #include <set>
 #include <string>
 
