@@ -87,6 +87,29 @@ TEST_F(PortLifecycleTest, ARequestPostedTwiceIsStartedOnceAsTheLaterPost) {
   for (const TDeviceCommand& command : device.Commands()) EXPECT_EQ(command.Code, 0x90);
 }
 
+TEST_F(PortLifecycleTest, ALaterTransferEndsNothingAStalledWriteGoesOnWhenItsAckComes) {
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  device.FaultOnPage(3, TDeviceFault::MissingReply);
+  ASSERT_TRUE(OpenPort());
+  form->Button5->Click();
+  const std::vector<std::uint8_t> written(std::begin(form->ConfigurationImage), std::end(form->ConfigurationImage));
+  ASSERT_TRUE(ServeUntil([&] { return device.Commands().size() == 4; }));
+
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+  const TLinkFrame lateAck = LinkFrame(ConfigPageAck, 3, 0);
+  device.SendUnasked({lateAck.begin(), lateAck.end()});
+  ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(SendFinishedLine); }));
+
+  const std::vector<std::string> write = WriteLog();
+  const std::vector<std::string> read = ReadLog();
+  std::vector<std::string> expected(write.begin(), write.begin() + 7);  // up to "Eeprom page sent [3]."
+  expected.insert(expected.end(), read.begin(), read.end());
+  expected.insert(expected.end(), write.begin() + 7, write.end());
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(device.ReceivedConfiguration(), written);
+}
+
 TEST_F(PortLifecycleTest, ThePortGoingAwayStallsTheTransferUntilClose) {
   device.FaultOnPage(2, TDeviceFault::HangUp);
   ASSERT_TRUE(OpenPort());
