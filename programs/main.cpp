@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "message_pattern.h"
 #include "program_pictures.h"
 #include "startup.h"
 
 int main(int argc, char** argv) {
+  InstallLogMessagePattern();
   QApplication qtApplication(argc, argv);
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(ProgramIconPath)));
   return StartApplication();
