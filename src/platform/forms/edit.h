@@ -3,8 +3,7 @@
 // or pastes; text set from code is held whole.
 #include "control.h"
 
-class QLineEdit;
-class LengthLimitValidator;
+class LimitedLineEdit;
 
 class TEdit : public TControl {
  public:
@@ -17,6 +16,5 @@ class TEdit : public TControl {
   void SetReadOnly(bool readOnly);
 
  private:
-  QLineEdit* edit_;
-  LengthLimitValidator* limit_;  // owned by the line edit
+  LimitedLineEdit* edit_;
 };

@@ -2,10 +2,15 @@
 // text set from code is held whole.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+
+#include <algorithm>
 
 #include "edit.h"
 #include "form.h"
@@ -22,7 +27,9 @@ class EditRules : public ::testing::Test {
   }
   QLineEdit* Line() const { return static_cast<QLineEdit*>(edit->Widget()); }
   void Type(const QString& keys) { QTest::keyClicks(edit->Widget(), keys); }
-  void Key(Qt::Key key) { QTest::keyClick(edit->Widget(), key); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(edit->Widget(), key, modifiers);
+  }
 
   TForm form{"Form"};
   TEdit* edit = nullptr;
@@ -71,16 +78,67 @@ TEST_F(EditRules, DeletingInAnOverLongTextIsAllowedButGrowingItIsNot) {
   EXPECT_EQ(edit->Text(), "Z");
 }
 
-TEST_F(EditRules, PasteOverTheLimitIsRefusedWhole) {
-  QGuiApplication::clipboard()->setText("12345");
-  edit->SetText("AB");
-  Line()->end(false);
-  Line()->paste();
-  EXPECT_EQ(edit->Text(), "AB");
+struct PasteCase {
+  const char* before;  // set from code
+  int selectFrom;      // cursor, or start of the selection
+  int selected;        // characters selected
+  const char* pasted;
+  const char* after;
+};
 
-  QGuiApplication::clipboard()->setText("1234");
-  Line()->paste();
-  EXPECT_EQ(edit->Text(), "AB1234");
+void PrintTo(const PasteCase& c, std::ostream* out) {
+  *out << '"' << c.before << "\" [" << c.selectFrom << ", +" << c.selected << "] <- \"" << c.pasted << '"';
+}
+
+class EditPaste : public EditRules, public ::testing::WithParamInterface<PasteCase> {
+ protected:
+  void SetUp() override {
+    const PasteCase& c = GetParam();
+    edit->SetText(c.before);
+    Line()->setSelection(c.selectFrom, c.selected);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+  }
+};
+
+// A paste replaces the selection, then inserts at the cursor what fits below
+// the limit and drops the rest.
+TEST_P(EditPaste, WithThePasteKey) {
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->Text(), GetParam().after);
+}
+
+TEST_P(EditPaste, FromTheContextMenu) {
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit->Widget()->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(edit->Widget(), &event);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  const QList<QAction*> actions = menu->actions();
+  const auto paste = std::find_if(actions.begin(), actions.end(),
+                                  [](const QAction* action) { return action->text().startsWith("&Paste"); });
+  ASSERT_NE(paste, actions.end());
+  (*paste)->trigger();
+  menu->close();
+  EXPECT_EQ(edit->Text(), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditPaste,
+    ::testing::Values(PasteCase{"", 0, 0, "SP3XYZ-12", "SP3XYZ"},         // cut to the limit
+                      PasteCase{"AB", 2, 0, "SP3XYZ-12", "ABSP3X"},       // cut to the room left
+                      PasteCase{"AB", 2, 0, "1234", "AB1234"},            // fits exactly
+                      PasteCase{"ABCD", 1, 0, "XYZ", "AXYBCD"},           // at the cursor
+                      PasteCase{"ABCDEF", 1, 2, "XYZ", "AXYDEF"},         // over the selection
+                      PasteCase{"ABCDEF", 6, 0, "X", "ABCDEF"},           // no room
+                      PasteCase{"ABCDEFGHIJ", 2, 2, "XY", "ABEFGHIJ"},    // over-long from code: only the selection goes
+                      PasteCase{"AB", 2, 0, "12\xE2\x82\xAC", "AB"},      // a character without a byte refuses it
+                      PasteCase{"AB", 2, 0, "1234\xE2\x82\xAC", "AB1234"}));  // unless it is cut off
+
+TEST_F(EditRules, ReadOnlyEditTakesNoPaste) {
+  edit->SetText("AB");
+  edit->SetReadOnly(true);
+  QGuiApplication::clipboard()->setText("CD");
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(edit->Text(), "AB");
 }
 
 TEST_F(EditRules, TextIsOneByteACharacterThroughLatin1) {
