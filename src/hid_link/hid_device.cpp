@@ -19,6 +19,14 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+// A reply that came after its wait ran out is still handed to the next
+// open; an operation must see only replies to its own requests.
+void DiscardQueuedReports(THidHandle& handle) {
+  THidReport report;
+  while (handle.ReadQueuedReport(report) > 0) {
+  }
+}
+
 }  // namespace
 
 bool MatchesHidDevice(const THidInterface& hidInterface) {
@@ -44,6 +52,7 @@ bool OpenHidDevice(TForm1& form) {
   // that did not open fails the operation's first exchange.
   HidWriteHandle = system.Open(match->DevicePath, THidAccess::Write);
   HidReadHandle = HidWriteHandle ? system.Open(match->DevicePath, THidAccess::Read) : nullptr;
+  if (HidReadHandle) DiscardQueuedReports(*HidReadHandle);
   form.Memo1->AddLine(RudiFoundLine);
   return true;
 }

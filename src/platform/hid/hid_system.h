@@ -33,6 +33,9 @@ class THidHandle {
   // ran out, or on a handle opened for the other direction.
   virtual std::size_t WriteReport(const THidReport& report) = 0;
   virtual std::size_t ReadReport(THidReport& report) = 0;
+  // A report already queued on the handle, taken without waiting: its
+  // bytes as ReadReport counts them, 0 when none is queued.
+  virtual std::size_t ReadQueuedReport(THidReport& report) = 0;
 };
 
 class THidSystem {

@@ -26,6 +26,7 @@ class HidapiWriteHandle : public THidHandle {
         }) {}
   std::size_t WriteReport(const THidReport& report) override { return writer_.Write(report); }
   std::size_t ReadReport(THidReport&) override { return 0; }
+  std::size_t ReadQueuedReport(THidReport&) override { return 0; }
 
  private:
   BoundedReportWriter writer_;
@@ -39,13 +40,16 @@ class HidapiReadHandle : public THidHandle {
   HidapiReadHandle& operator=(const HidapiReadHandle&) = delete;
 
   std::size_t WriteReport(const THidReport&) override { return 0; }
-  std::size_t ReadReport(THidReport& report) override {
+  std::size_t ReadReport(THidReport& report) override { return Read(report, HidReportWaitMilliseconds); }
+  std::size_t ReadQueuedReport(THidReport& report) override { return Read(report, 0); }
+
+ private:
+  std::size_t Read(THidReport& report, int waitMilliseconds) {
     report.fill(0);
-    const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, HidReportWaitMilliseconds);
+    const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, waitMilliseconds);
     return read <= 0 ? 0 : static_cast<std::size_t>(read) + 1;
   }
 
- private:
   hid_device* device_;
 };
 

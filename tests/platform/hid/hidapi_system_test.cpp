@@ -2,6 +2,8 @@
 // the two opens and the report-ID byte in front of every report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fake_hidapi.h"
 #include "hidapi_system.h"
 
@@ -79,6 +81,24 @@ TEST_F(HidapiSystemTest, ReadPutsTheIdByteInFrontAndWaitsBoundedly) {
   EXPECT_EQ(Fake.readWaits, std::vector<int>(4, HidReportWaitMilliseconds));
   EXPECT_EQ(handle->WriteReport(reply), 0u);  // opened for reading
   EXPECT_TRUE(Fake.written.empty());
+}
+
+TEST_F(HidapiSystemTest, AQueuedReportIsTakenWithoutWaiting) {
+  auto read = system.Open("/dev/hidraw0", THidAccess::Read);
+  auto write = system.Open("/dev/hidraw0", THidAccess::Write);
+  Fake.inputReports = {std::vector<std::uint8_t>(64, 0x5C)};
+
+  THidReport report;
+  report.fill(0x77);
+  EXPECT_EQ(read->ReadQueuedReport(report), 65u);
+  EXPECT_EQ(report[0], 0);
+  EXPECT_TRUE(std::all_of(report.begin() + 1, report.end(), [](std::uint8_t b) { return b == 0x5C; }));
+  EXPECT_EQ(read->ReadQueuedReport(report), 0u);
+  EXPECT_EQ(Fake.readWaits, (std::vector<int>{0, 0}));
+
+  Fake.inputReports = {std::vector<std::uint8_t>(64, 0x5C)};
+  EXPECT_EQ(write->ReadQueuedReport(report), 0u);  // opened for writing
+  EXPECT_EQ(Fake.inputReports.size(), 1u);
 }
 
 TEST_F(HidapiSystemTest, EachHandleIsItsOwnOpen) {
