@@ -12,6 +12,14 @@
 
 TThreadPtr<TCommThread> CommThread;
 
+namespace {
+
+// A reply of a kind this worker has started no transfer of answers an
+// abandoned worker's transfer: it changes nothing.
+bool Started(const TLinkTransfer& transfer) { return transfer.Code != NoLinkRequest; }
+
+}  // namespace
+
 TCommThread::TCommThread(TForm1& form, TComHandle port) : form_(form), port_(port) {}
 
 void TCommThread::Execute() {
@@ -62,6 +70,7 @@ void TCommThread::SendWritePage() {
 void TCommThread::SendReadRequest() { SendConfigReadRequest(port_, read_.Counters.CurrentPage); }
 
 void TCommThread::OnFirmwarePageAck() {
+  if (!Started(upload_)) return;
   LogLine(PageReceiveAckLine);
   TPageCounters& counters = upload_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
@@ -76,6 +85,7 @@ void TCommThread::OnFirmwarePageAck() {
 }
 
 void TCommThread::OnConfigPageAck() {
+  if (!Started(write_)) return;
   LogLine(PageReceiveAckLine);
   TPageCounters& counters = write_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
@@ -89,6 +99,7 @@ void TCommThread::OnConfigPageAck() {
 }
 
 void TCommThread::OnConfigPageReceived() {
+  if (!Started(read_)) return;
   LogLine(EepromPageReceivedLine);
   TPageCounters& counters = read_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {

@@ -39,6 +39,7 @@ class TCommThread : public TThread, private TReceiveEvents {
   TForm1& form_;
   const TComHandle port_;
   // The transfer of each kind taken last; each moves on by its own replies.
+  // None before this worker takes a request of that kind.
   TLinkTransfer upload_;
   TLinkTransfer write_;
   TLinkTransfer read_;

@@ -178,3 +178,69 @@ TEST_F(PortLifecycleTest, GarbageBeforeAReplyDoesNotStopTheRead) {
   EXPECT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
   EXPECT_EQ(Log(), ReadLog());
 }
+
+namespace {
+
+// A transfer abandoned by "Close port" while the device still owes its
+// reply to the last page.
+struct AbandonedCase {
+  const char* name;
+  void (TForm1::*button)(TObject*);
+  std::uint16_t heldPage;
+  bool readFirst;  // a good read first leaves a valid received image
+};
+
+const AbandonedCase AbandonedCases[] = {
+    {"Write", &TForm1::Button5Click, 3, false},
+    {"Read", &TForm1::Button4Click, 5, false},
+    {"SecondRead", &TForm1::Button4Click, 15, true},
+};
+
+void PrintTo(const AbandonedCase& c, std::ostream* out) { *out << c.name; }
+
+// The late reply comes while the port is closed (and waits in it) or after
+// the next "Open port".
+class LateReplyTest : public WorkerTest, public testing::WithParamInterface<std::tuple<AbandonedCase, bool>> {};
+
+}  // namespace
+
+TEST_P(LateReplyTest, ALateReplyToAnAbandonedTransferChangesNothingAfterTheNextOpen) {
+  const auto& [c, waitsInPort] = GetParam();
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  ASSERT_TRUE(OpenPort());
+  if (c.readFirst) {
+    form->Button4->Click();
+    ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+    form->Callsign->SetText("SP5EDIT");
+  }
+  const std::size_t commandsBefore = device.Commands().size();
+  device.FaultOnPage(c.heldPage, TDeviceFault::HeldBack);
+  (form.get()->*c.button)(nullptr);
+  const std::size_t logLength = (c.readFirst ? ReadLog().size() : 0) + 2 * c.heldPage + 1u;
+  ASSERT_TRUE(ServeUntil([&] { return device.Commands().size() == commandsBefore + c.heldPage + 1u; }));
+  ASSERT_TRUE(ServeUntil([&] { return Log().size() == logLength; }));
+  ASSERT_TRUE(ClosePort());
+  const std::string callsign = form->Callsign->Text();
+
+  if (waitsInPort) ASSERT_TRUE(device.SendHeldReply());
+  ASSERT_TRUE(OpenPort());
+  if (!waitsInPort) ASSERT_TRUE(device.SendHeldReply());
+  const std::vector<std::string> log = Log();
+  ServeFor(std::chrono::milliseconds(300));
+
+  EXPECT_EQ(Log(), log);
+  EXPECT_EQ(form->Callsign->Text(), callsign);
+
+  // A new transfer of the same kind runs from page 0 to its end.
+  (form.get()->*c.button)(nullptr);
+  std::vector<std::string> expected = log;
+  const std::vector<std::string> whole = c.button == &TForm1::Button5Click ? WriteLog() : ReadLog();
+  expected.insert(expected.end(), whole.begin(), whole.end());
+  EXPECT_TRUE(ServeUntil([&] { return Log() == expected; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Transfers, LateReplyTest, testing::Combine(testing::ValuesIn(AbandonedCases), testing::Bool()),
+                         [](const testing::TestParamInfo<LateReplyTest::ParamType>& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "WaitingInThePort" : "AfterTheOpen");
+                         });

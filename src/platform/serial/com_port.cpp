@@ -77,6 +77,8 @@ TComHandle OpenComPort(const std::string& name) {
     close(fd);
     return InvalidComHandle;
   }
+  // What arrived before this open answers no one here.
+  tcflush(fd, TCIFLUSH);
   return new TComPort{fd, {}};
 }
 

@@ -15,7 +15,8 @@ using TComHandle = TComPort*;
 constexpr TComHandle InvalidComHandle = nullptr;
 
 // Opens the port for reading and writing, exclusively: a port held by any
-// other open, in this process or another, cannot be opened.
+// other open, in this process or another, cannot be opened. Bytes the port
+// held before the open are discarded.
 TComHandle OpenComPort(const std::string& name);
 void CloseComPort(TComHandle port);
 

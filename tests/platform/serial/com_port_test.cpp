@@ -113,3 +113,19 @@ TEST_F(ComPortOnPty, IdleReadReturnsNothingAndAHungUpLineFails) {
   EXPECT_EQ(count, 0u);
   EXPECT_FALSE(WriteComPort(port, buffer, 8, count));
 }
+
+TEST_F(ComPortOnPty, BytesThatArrivedBeforeTheOpenAreDiscarded) {
+  port = OpenSetUp();
+  CloseComPort(port);
+  line.Write({0xFF, 0x81, 0x00, 0x03, 0x00, 0x00, 0x00, 0x84});
+
+  port = OpenSetUp();
+  std::uint8_t buffer[128];
+  std::uint32_t count = 99;
+  EXPECT_TRUE(ReadComPort(port, buffer, sizeof buffer, count));
+  EXPECT_EQ(count, 0u);
+  line.Write({0x42});
+  for (int pass = 0; pass < 50 && count == 0; ++pass) ASSERT_TRUE(ReadComPort(port, buffer, sizeof buffer, count));
+  ASSERT_EQ(count, 1u);
+  EXPECT_EQ(buffer[0], 0x42);
+}
