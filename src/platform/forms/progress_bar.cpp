@@ -1,6 +1,14 @@
 #include "progress_bar.h"
 
 #include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+// A moved bar is drawn at most this often.
+constexpr int RepaintMilliseconds = 50;
+
+}  // namespace
 
 TProgressBar::TProgressBar(QWidget* parent, std::string name)
     : TControl(std::move(name), new QProgressBar(parent)) {
@@ -11,7 +19,29 @@ TProgressBar::TProgressBar(QWidget* parent, std::string name)
 }
 
 int TProgressBar::Position() const { return bar_->value(); }
-void TProgressBar::SetPosition(int position) { bar_->setValue(position); }
+
+void TProgressBar::SetPosition(int position) {
+  DeferRepaint();
+  bar_->setValue(position);
+}
+
 int TProgressBar::Min() const { return bar_->minimum(); }
 int TProgressBar::Max() const { return bar_->maximum(); }
-void TProgressBar::SetRange(int min, int max) { bar_->setRange(min, max); }
+
+void TProgressBar::SetRange(int min, int max) {
+  DeferRepaint();
+  bar_->setRange(min, max);
+}
+
+// QProgressBar repaints at once whenever the drawn bar changes; with its
+// updates off it only takes the value. Turning them on again at the tick
+// draws the latest state once.
+void TProgressBar::DeferRepaint() {
+  if (repaintPending_) return;
+  repaintPending_ = true;
+  bar_->setUpdatesEnabled(false);
+  QTimer::singleShot(RepaintMilliseconds, bar_, [this] {
+    repaintPending_ = false;
+    bar_->setUpdatesEnabled(true);
+  });
+}

@@ -1,4 +1,7 @@
 #pragma once
+// Progress bar. A change is read back at once, but the bar is drawn on a
+// short timer tick, not on each step: a transfer that moves it page by page
+// would otherwise wait for a repaint on every page.
 #include "control.h"
 
 class QProgressBar;
@@ -13,5 +16,8 @@ class TProgressBar : public TControl {
   void SetRange(int min, int max);
 
  private:
+  void DeferRepaint();
+
   QProgressBar* bar_;
+  bool repaintPending_ = false;
 };
