@@ -11,6 +11,10 @@ namespace {
 
 constexpr int RowsPerColumn = 6;
 constexpr int ColumnShift = 224;  // right column against the left one
+constexpr int ColumnGap = 8;      // least room between a type list and the next column's row numbers
+constexpr int RightMargin = 8;    // room right of the right column's type lists
+constexpr int LayoutClientWidth = 433;
+constexpr int LayoutClientHeight = 271;
 constexpr int FirstRowTop = 24;
 constexpr int RowPitch = 24;
 constexpr int HeadingTop = 8;
@@ -49,15 +53,7 @@ TForm4::TForm4() : TForm("Form4") {
 void TForm4::BuildLayout() {
   SetCaption("APRS-IS packets to RF filter (firewall style):");
   SetBorder(TBorderStyle::Single, TBorderIcons{.SystemMenu = true, .Minimize = false, .Maximize = false});
-  SetClientSize(433, 271);
-
-  for (int column = 0; column < FilterRowCount / RowsPerColumn; ++column) {
-    const int shift = column * ColumnShift;
-    const std::string suffix = std::to_string(column + 1);
-    Place(Add<TLabel>("LabelCallsign" + suffix, "Callsign:"), CallsignLeft + shift, HeadingTop);
-    Place(Add<TLabel>("LabelSsid" + suffix, "SSID:"), SsidLeft + shift, HeadingTop);
-    Place(Add<TLabel>("LabelType" + suffix, "Type:"), TypeLeft + shift, HeadingTop);
-  }
+  SetClientSize(LayoutClientWidth, LayoutClientHeight);
 
   int index = 0;
 #define FILTER_ROW(nn)                                \
@@ -69,12 +65,31 @@ void TForm4::BuildLayout() {
 #include "form4_controls.def"
 #undef FILTER_ROW
 
+  for (int column = 0; column < FilterRowCount / RowsPerColumn; ++column) {
+    const int shift = ColumnOffset(column);
+    const std::string suffix = std::to_string(column + 1);
+    Place(Add<TLabel>("LabelCallsign" + suffix, "Callsign:"), CallsignLeft + shift, HeadingTop);
+    Place(Add<TLabel>("LabelSsid" + suffix, "SSID:"), SsidLeft + shift, HeadingTop);
+    Place(Add<TLabel>("LabelType" + suffix, "Type:"), TypeLeft + shift, HeadingTop);
+  }
+
   BitBtn1 = Add<TBitBtn>("BitBtn1", *this);
   BitBtn1->SetBounds(184, 176, 81, 25);
+
+  const int right = ColumnOffset(1) + TypeLeft + rows_[0].Type->Width() + RightMargin;
+  SetClientSize(std::max(LayoutClientWidth, right), LayoutClientHeight);
+}
+
+// The type lists are at least as wide as the layout has them and wider where
+// the font needs it for their items (the first row's list is made first);
+// the right column keeps clear of the left one's lists.
+int TForm4::ColumnOffset(int column) const {
+  if (column == 0) return 0;
+  return std::max(ColumnShift, TypeLeft + rows_[0].Type->Width() + ColumnGap - NumberLeft);
 }
 
 TFilterRow TForm4::AddFilterRow(int index, const std::string& number) {
-  const int shift = (index / RowsPerColumn) * ColumnShift;
+  const int shift = ColumnOffset(index / RowsPerColumn);
   const int top = FirstRowTop + RowPitch * (index % RowsPerColumn);
 
   // A number wider than the font's room at its place moves left, clear of the edit.

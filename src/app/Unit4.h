@@ -34,6 +34,7 @@ class TForm4 : public TForm {
  private:
   void BuildLayout();
   TFilterRow AddFilterRow(int index, const std::string& number);
+  int ColumnOffset(int column) const;
 
   TFilterRow rows_[FilterRowCount] = {};
 };

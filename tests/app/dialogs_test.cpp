@@ -18,6 +18,7 @@
 #include "Unit4.h"
 #include "configuration_codec.h"
 #include "configuration_layout.h"
+#include "list_items_shown_whole.h"
 #include "scripted_dialogs.h"
 #include "temporary_folder.h"
 
@@ -162,6 +163,43 @@ TEST(RemoteUpdateHelp, ReturnsWhenTheUserClosesIt) {
   Form3 = nullptr;
 }
 
+// Enter in any control of the filter dialog presses its OK button, through
+// the Qt side of the seam.
+TEST(PacketFilterDialog, EnterClosesItWithTheOkResult) {
+  TForm4 dialog;
+  struct EnterCase {
+    TControl* control;
+    Qt::Key key;
+  };
+  const EnterCase cases[] = {
+      {dialog.Packet2rf_filter_callsign01, Qt::Key_Return},
+      {dialog.Packet2rf_filter_callsign12, Qt::Key_Enter},
+      {dialog.Packet2rf_filter_ssid07, Qt::Key_Return},
+      {dialog.Packet2rf_filter_type05, Qt::Key_Return},
+  };
+  for (const EnterCase& c : cases) {
+    bool closedByEnter = false;
+    QTimer::singleShot(0, [&] {
+      c.control->Widget()->setFocus();
+      QTest::keyClick(c.control->Widget(), c.key);
+      closedByEnter = !dialog.Widget()->isVisible();
+      if (!closedByEnter) dialog.Close();
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk) << c.control->Name();
+    EXPECT_TRUE(closedByEnter) << c.control->Name();
+  }
+}
+
+TEST(Dialogs, ListItemsShownWhole) {
+  const TForm2 specialStrings;
+  const TForm3 remoteUpdateHelp;
+  const TForm4 filter;
+  for (const TForm* form : std::initializer_list<const TForm*>{&specialStrings, &remoteUpdateHelp, &filter}) {
+    SCOPED_TRACE(form->Name());
+    ExpectListItemsShownWhole(form->Widget());
+  }
+}
+
 // A help's labels in reading order: each inside the client area, at its
 // place or below it when a wider font pushed it down, clear of the next.
 void ExpectLabelsInReadingOrder(const TForm& form, const std::vector<TLabel*>& labels, const std::vector<int>& tops) {
@@ -226,21 +264,28 @@ TEST(PacketFilterDialogForm, RowsInTwoColumnsTabOrderAndOk) {
   const std::string caption = form.Caption();
   EXPECT_EQ(caption.rfind("APRS-IS packets to RF filter (", 0), 0u) << caption;
   EXPECT_EQ(caption.substr(caption.size() - 2), "):") << caption;
-  EXPECT_EQ(form.ClientWidth(), 433);
   EXPECT_EQ(form.ClientHeight(), 271);
   const Qt::WindowFlags flags = form.Widget()->windowFlags();
   EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
   EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 
+  // The type lists are at least 81 pixels wide, wider where the font needs
+  // it for their items; the right column and the dialog make room for them.
+  const int typeWidth = form.FilterRow(0).Type->Width();
+  EXPECT_GE(typeWidth, 81);
+  const int rightShift = form.FilterRow(6).Callsign->Left() - 24;
+  EXPECT_GE(rightShift, 224);
+  EXPECT_EQ(form.ClientWidth(), std::max(433, 120 + rightShift + typeWidth + 8));
+
   std::vector<QWidget*> order;
   for (int row = 0; row < TForm4::FilterRowCount; ++row) {
     const TFilterRow r = form.FilterRow(row);
-    const int shift = row < 6 ? 0 : 224;
+    const int shift = row < 6 ? 0 : rightShift;
     const int top = 24 + 24 * (row % 6);
     EXPECT_EQ(r.Callsign->Widget()->geometry(), QRect(24 + shift, top, 57, 21)) << row;
     EXPECT_EQ(r.Ssid->Widget()->geometry(), QRect(88 + shift, top, 25, 21)) << row;
-    EXPECT_EQ(r.Type->Widget()->geometry(), QRect(120 + shift, top, 81, 21)) << row;
+    EXPECT_EQ(r.Type->Widget()->geometry(), QRect(120 + shift, top, typeWidth, 21)) << row;
     EXPECT_EQ(r.Callsign->MaxLength(), 6) << row;
     EXPECT_EQ(r.Ssid->MaxLength(), 2) << row;
     for (TControl* control : std::initializer_list<TControl*>{r.Callsign, r.Ssid, r.Type}) {

@@ -2,6 +2,16 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+namespace {
+
+// The style draws the shown item's text one pixel in from each side of the
+// field beside the arrow.
+constexpr int TextInset = 1;
+
+}  // namespace
 
 TComboBox::TComboBox(QWidget* parent, std::string name, bool editable)
     : TControl(std::move(name), new QComboBox(parent)) {
@@ -24,6 +34,16 @@ void TComboBox::AddItem(const std::string& text) {
   const QString editText = editable ? box_->currentText() : QString();
   box_->addItem(ToQString(text));
   if (editable && box_->currentIndex() < 0) box_->setEditText(editText);
+  WidenToShow(box_->itemText(box_->count() - 1));
+}
+
+void TComboBox::WidenToShow(const QString& item) {
+  QStyleOptionComboBox option;
+  option.initFrom(box_);
+  option.editable = box_->isEditable();
+  const QRect field = box_->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box_);
+  const int needed = box_->fontMetrics().horizontalAdvance(item) + 2 * TextInset + box_->width() - field.width();
+  if (needed > box_->minimumWidth()) box_->setMinimumWidth(needed);
 }
 
 void TComboBox::AddItems(const std::vector<std::string>& texts) {

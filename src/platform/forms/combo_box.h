@@ -1,9 +1,11 @@
 #pragma once
 // Drop-down list whose value is its item index. An index outside the list
 // leaves nothing selected and reads -1; filling the list selects nothing.
+// The list is never narrower than its widest item needs to show whole.
 #include "control.h"
 
 class QComboBox;
+class QString;
 
 class TComboBox : public TControl {
  public:
@@ -22,5 +24,7 @@ class TComboBox : public TControl {
   void SetText(const std::string& text);
 
  private:
+  void WidenToShow(const QString& item);
+
   QComboBox* box_;
 };

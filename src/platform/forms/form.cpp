@@ -5,7 +5,9 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -16,7 +18,8 @@
 namespace {
 
 // The window behind a form: refuses a close that the form's close query
-// refuses.
+// refuses, and presses its default button on Enter in any control that
+// leaves the key to it.
 class FormWindow : public QWidget {
  public:
   explicit FormWindow(TForm* form) : form_(form) {}
@@ -28,6 +31,24 @@ class FormWindow : public QWidget {
     } else {
       event->ignore();
     }
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = (event->key() == Qt::Key_Return && event->modifiers() == Qt::NoModifier) ||
+                       (event->key() == Qt::Key_Enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier);
+    if (enter && PressDefaultButton()) return;
+    QWidget::keyPressEvent(event);
+  }
+
+ private:
+  bool PressDefaultButton() {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+      if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+        button->click();
+        return true;
+      }
+    }
+    return false;
   }
 
  private:

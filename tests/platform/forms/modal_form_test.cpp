@@ -1,12 +1,15 @@
 // Modal showing through the Qt side of the dialog seam: the form is shown
-// modally and ShowModal returns once it is closed.
+// modally and ShowModal returns once it is closed; Enter presses its default
+// button.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include "button.h"
+#include "edit.h"
 #include "form.h"
 
 namespace {
@@ -58,6 +61,38 @@ TEST_F(ModalForm, ARefusedCloseKeepsItOpen) {
     form.Close();
   });
   EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+// Enter in a control presses the form's default button, when it can be
+// pressed; an ordinary button is never pressed by it.
+TEST_F(ModalForm, EnterPressesTheDefaultButton) {
+  TEdit* edit = form.Add<TEdit>("Edit1", 6);
+  TButton* other = form.Add<TButton>("Button1", "Other");
+  bool otherPressed = false;
+  other->OnClick = [&](TObject*) { otherPressed = true; };
+  struct EnterCase {
+    const char* what;
+    bool okEnabled;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int result;
+  };
+  const EnterCase cases[] = {
+      {"Return", true, Qt::Key_Return, Qt::NoModifier, mrOk},
+      {"keypad Enter", true, Qt::Key_Enter, Qt::KeypadModifier, mrOk},
+      {"Ctrl+Return", true, Qt::Key_Return, Qt::ControlModifier, mrCancel},
+      {"disabled OK button", false, Qt::Key_Return, Qt::NoModifier, mrCancel},
+  };
+  for (const EnterCase& c : cases) {
+    ok->SetEnabled(c.okEnabled);
+    WhileShown([&] {
+      edit->Widget()->setFocus();
+      QTest::keyClick(edit->Widget(), c.key, c.modifiers);
+      if (form.Widget()->isVisible()) form.Close();
+    });
+    EXPECT_EQ(form.ShowModal(), c.result) << c.what;
+  }
+  EXPECT_FALSE(otherPressed);
 }
 
 }  // namespace
