@@ -6,7 +6,9 @@
 #include <string>
 
 #include "Unit1.h"
+#include "hex_bytes.h"
 #include "hid_messages.h"
+#include "log_categories.h"
 
 std::unique_ptr<THidHandle> HidWriteHandle;
 std::unique_ptr<THidHandle> HidReadHandle;
@@ -23,8 +25,19 @@ std::string LowerCase(std::string text) {
 // open; an operation must see only replies to its own requests.
 void DiscardQueuedReports(THidHandle& handle) {
   THidReport report;
-  while (handle.ReadQueuedReport(report) > 0) {
+  while (const std::size_t length = handle.ReadQueuedReport(report)) {
+    qCInfo(lcHid).noquote() << "discarded a report queued before this operation:" << HexBytes(report.data(), length);
   }
+}
+
+std::unique_ptr<THidHandle> OpenLogged(THidSystem& system, const std::string& path, THidAccess access) {
+  auto handle = system.Open(path, access);
+  if (!handle) {
+    qCInfo(lcHid).noquote() << "cannot open" << QString::fromStdString(path)
+                            << (access == THidAccess::Write ? "for writing:" : "for reading:")
+                            << QString::fromStdString(system.LastError()) << "-" << OpenFailureHint;
+  }
+  return handle;
 }
 
 }  // namespace
@@ -43,15 +56,21 @@ bool OpenHidDevice(TForm1& form) {
     PlainMessageBox(AllocationFailureText);
     return false;
   }
+  for (const THidInterface& seen : interfaces) {
+    qCInfo(lcHid).noquote() << "interface" << QString::fromStdString(seen.DevicePath)
+                            << QString::fromStdString(seen.HardwareIds.empty() ? "(no hardware ID)" : seen.HardwareIds.front());
+  }
   const auto match = std::find_if(interfaces.begin(), interfaces.end(), MatchesHidDevice);
   if (match == interfaces.end()) {
+    qCInfo(lcHid).noquote() << "none of" << interfaces.size() << "interfaces matches" << LowerCase(HidDeviceMatch).c_str();
     form.Memo1->AddLine(RudiNotFoundLine);
     return false;
   }
+  qCInfo(lcHid).noquote() << "matched" << QString::fromStdString(match->DevicePath);
   // The read handle is opened only when the write handle opened; a handle
   // that did not open fails the operation's first exchange.
-  HidWriteHandle = system.Open(match->DevicePath, THidAccess::Write);
-  HidReadHandle = HidWriteHandle ? system.Open(match->DevicePath, THidAccess::Read) : nullptr;
+  HidWriteHandle = OpenLogged(system, match->DevicePath, THidAccess::Write);
+  HidReadHandle = HidWriteHandle ? OpenLogged(system, match->DevicePath, THidAccess::Read) : nullptr;
   if (HidReadHandle) DiscardQueuedReports(*HidReadHandle);
   form.Memo1->AddLine(RudiFoundLine);
   return true;

@@ -17,3 +17,7 @@ inline constexpr char EepromReadSuccessLine[] = "Eeprom read success.";
 inline constexpr char EepromChecksumErrorLine[] = "Eeprom checksum error. Please reload configuration.";
 inline constexpr char EepromReadErrorLine[] = "Eeprom read error. Please reload configuration.";
 inline constexpr char FirmwareUpgradeSuccessLine[] = "Firmware upgrade success";
+
+// Diagnostic log only: what to check when the device does not open.
+inline constexpr char OpenFailureHint[] =
+    "check that the udev rule 70-pelnor-rudi.rules is installed, then unplug the device and plug it in again";

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "dialogs.h"
+#include "hex_bytes.h"
 #include "hid_device.h"
 #include "hid_messages.h"
 #include "image_fields.h"
+#include "log_categories.h"
 
 namespace {
 
@@ -20,13 +22,48 @@ std::uint16_t PageSum(const std::uint8_t* page) {
   return sum;
 }
 
+// Why the exchange of this request failed, for the diagnostic log.
+void LogFailure(const THidReport& request, const QString& reason) {
+  qCInfo(lcHid).noquote() << "command" << HexBytes(&request[HidReport::Command], 1) << "page index"
+                          << Get(request.data(), HidReport::PageIndex) << "failed:" << reason;
+}
+
+QString ShortReport(const char* what, std::size_t moved) {
+  return QStringLiteral("short %1: %2 of %3 bytes").arg(what).arg(moved).arg(HidReportSize);
+}
+
 // Sends the request and returns the reply when whole reports moved both
 // ways and the reply names the request's command.
 std::optional<THidReport> Exchange(const THidReport& request) {
-  if (!HidWriteHandle || HidWriteHandle->WriteReport(request) != HidReportSize) return std::nullopt;
+  if (!HidWriteHandle) {
+    LogFailure(request, QStringLiteral("the device is not open for writing"));
+    return std::nullopt;
+  }
+  qCDebug(lcHidTrace).noquote() << "sent" << HexBytes(request.data(), request.size());
+  const std::size_t written = HidWriteHandle->WriteReport(request);
+  if (written != HidReportSize) {
+    LogFailure(request, ShortReport("write", written));
+    return std::nullopt;
+  }
+  if (!HidReadHandle) {
+    LogFailure(request, QStringLiteral("the device is not open for reading"));
+    return std::nullopt;
+  }
   THidReport reply{};
-  if (!HidReadHandle || HidReadHandle->ReadReport(reply) != HidReportSize) return std::nullopt;
-  if (reply[HidReport::Command] != request[HidReport::Command]) return std::nullopt;
+  const std::size_t read = HidReadHandle->ReadReport(reply);
+  if (read == 0) {
+    LogFailure(request, QStringLiteral("no report within %1 ms").arg(HidReportWaitMilliseconds));
+    return std::nullopt;
+  }
+  qCDebug(lcHidTrace).noquote() << "received" << HexBytes(reply.data(), read);
+  if (read != HidReportSize) {
+    LogFailure(request, ShortReport("read", read));
+    return std::nullopt;
+  }
+  if (reply[HidReport::Command] != request[HidReport::Command]) {
+    LogFailure(request, "wrong command byte in the reply: " + HexBytes(&reply[HidReport::Command], 1));
+    return std::nullopt;
+  }
   return reply;
 }
 
@@ -66,10 +103,16 @@ bool WriteConfigurationPage(const std::uint8_t* page, std::uint16_t pageIndex) {
 }
 
 bool ReadConfigurationPage(std::uint8_t* destination, std::uint16_t pageIndex) {
-  const auto reply = Exchange(HidRequest(HidConfigPageRead, pageIndex, nullptr));
+  const THidReport request = HidRequest(HidConfigPageRead, pageIndex, nullptr);
+  const auto reply = Exchange(request);
   if (!reply) return false;
   const std::uint8_t* page = reply->data() + HidReport::PageBytes;
-  if (PageSum(page) != Get(reply->data(), HidReport::PageSum)) return false;
+  if (PageSum(page) != Get(reply->data(), HidReport::PageSum)) {
+    LogFailure(request, QStringLiteral("bad sum: the reply gives %1, its page bytes add to %2")
+                           .arg(Get(reply->data(), HidReport::PageSum))
+                           .arg(PageSum(page)));
+    return false;
+  }
   std::copy(page, page + HidPageSize, destination);
   return true;
 }
