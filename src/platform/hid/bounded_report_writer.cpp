@@ -5,6 +5,8 @@
 #include <mutex>
 #include <thread>
 
+#include "log_categories.h"
+
 struct BoundedReportWriter::Shared {
   explicit Shared(TWrite write) : write(std::move(write)) {}
 
@@ -50,6 +52,7 @@ std::size_t BoundedReportWriter::Write(const THidReport& report) {
   shared.changed.notify_all();
   if (!shared.changed.wait_for(lock, std::chrono::milliseconds(waitMilliseconds_), [&] { return !shared.pending; })) {
     shared.stalled = true;
+    qCInfo(lcHid) << "report write did not end within" << waitMilliseconds_ << "ms";
     return 0;
   }
   return shared.written < 0 ? 0 : static_cast<std::size_t>(shared.written);

@@ -6,6 +6,7 @@
 
 #include "bounded_report_writer.h"
 #include "hardware_ids.h"
+#include "log_categories.h"
 
 namespace {
 
@@ -22,7 +23,9 @@ class HidapiWriteHandle : public THidHandle {
  public:
   explicit HidapiWriteHandle(hid_device* device)
       : writer_([owned = std::shared_ptr<hid_device>(device, hid_close)](const THidReport& report) {
-          return hid_write(owned.get(), report.data(), report.size());
+          const int written = hid_write(owned.get(), report.data(), report.size());
+          if (written < 0) qCInfo(lcHid).noquote() << "report write failed:" << Narrow(hid_error(owned.get())).c_str();
+          return written;
         }) {}
   std::size_t WriteReport(const THidReport& report) override { return writer_.Write(report); }
   std::size_t ReadReport(THidReport&) override { return 0; }
@@ -47,6 +50,7 @@ class HidapiReadHandle : public THidHandle {
   std::size_t Read(THidReport& report, int waitMilliseconds) {
     report.fill(0);
     const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, waitMilliseconds);
+    if (read < 0) qCInfo(lcHid).noquote() << "report read failed:" << Narrow(hid_error(device_)).c_str();
     return read <= 0 ? 0 : static_cast<std::size_t>(read) + 1;
   }
 

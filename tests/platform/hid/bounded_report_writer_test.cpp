@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "bounded_report_writer.h"
+#include "log_capture.h"
 
 namespace {
 
@@ -61,6 +62,23 @@ TEST(BoundedReportWriter, AStalledWriteFailsWithinTheBoundAndStaysFailed) {
   gate.reset();
   for (int i = 0; i < 500 && !held.expired(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   EXPECT_TRUE(held.expired());
+}
+
+TEST(BoundedReportWriter, AStalledWriteIsLogged) {
+  LogCapture capture;
+  auto gate = std::make_shared<Gate>();
+  {
+    BoundedReportWriter writer(
+        [gate](const THidReport&) {
+          std::unique_lock lock(gate->mutex);
+          gate->changed.wait(lock, [&] { return gate->open; });
+          return 65;
+        },
+        20);
+    EXPECT_EQ(writer.Write(NumberedReport(1)), 0u);
+  }
+  gate->Open();
+  EXPECT_EQ(capture.Lines("pelnor.hid"), std::vector<std::string>{"report write did not end within 20 ms"});
 }
 
 TEST(BoundedReportWriter, WritesInOrderOneAtATime) {

@@ -6,6 +6,7 @@
 
 #include "fake_hidapi.h"
 #include "hidapi_system.h"
+#include "log_capture.h"
 
 namespace {
 
@@ -99,6 +100,23 @@ TEST_F(HidapiSystemTest, AQueuedReportIsTakenWithoutWaiting) {
   Fake.inputReports = {std::vector<std::uint8_t>(64, 0x5C)};
   EXPECT_EQ(write->ReadQueuedReport(report), 0u);  // opened for writing
   EXPECT_EQ(Fake.inputReports.size(), 1u);
+}
+
+TEST_F(HidapiSystemTest, AFailedTransferLogsTheLibrarysReason) {
+  LogCapture capture;
+  auto read = system.Open("/dev/hidraw0", THidAccess::Read);
+  auto write = system.Open("/dev/hidraw0", THidAccess::Write);
+  THidReport report{};
+  Fake.readResult = 0;
+  EXPECT_EQ(read->ReadReport(report), 0u);  // nothing came: no failure to log
+  EXPECT_TRUE(capture.Lines().empty());
+
+  Fake.readResult = -1;
+  Fake.writeResult = -1;
+  EXPECT_EQ(read->ReadReport(report), 0u);
+  EXPECT_EQ(write->WriteReport(report), 0u);
+  EXPECT_EQ(capture.Lines("pelnor.hid"),
+            (std::vector<std::string>{"report read failed: Permission denied", "report write failed: Permission denied"}));
 }
 
 TEST_F(HidapiSystemTest, EachHandleIsItsOwnOpen) {
