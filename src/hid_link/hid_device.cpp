@@ -30,6 +30,14 @@ void DiscardQueuedReports(THidHandle& handle) {
   }
 }
 
+void LogSeenInterfaces(const std::vector<THidInterface>& interfaces) {
+  for (const THidInterface& seen : interfaces) {
+    const std::string firstId = seen.HardwareIds.empty() ? "(no hardware ID)" : seen.HardwareIds.front();
+    qCInfo(lcHid).noquote() << "interface" << QString::fromStdString(seen.DevicePath)
+                            << QString::fromStdString(firstId);
+  }
+}
+
 std::unique_ptr<THidHandle> OpenLogged(THidSystem& system, const std::string& path, THidAccess access) {
   auto handle = system.Open(path, access);
   if (!handle) {
@@ -56,13 +64,11 @@ bool OpenHidDevice(TForm1& form) {
     PlainMessageBox(AllocationFailureText);
     return false;
   }
-  for (const THidInterface& seen : interfaces) {
-    qCInfo(lcHid).noquote() << "interface" << QString::fromStdString(seen.DevicePath)
-                            << QString::fromStdString(seen.HardwareIds.empty() ? "(no hardware ID)" : seen.HardwareIds.front());
-  }
+  LogSeenInterfaces(interfaces);
   const auto match = std::find_if(interfaces.begin(), interfaces.end(), MatchesHidDevice);
   if (match == interfaces.end()) {
-    qCInfo(lcHid).noquote() << "none of" << interfaces.size() << "interfaces matches" << LowerCase(HidDeviceMatch).c_str();
+    qCInfo(lcHid).noquote() << "none of" << interfaces.size() << "interfaces matches"
+                            << LowerCase(HidDeviceMatch).c_str();
     form.Memo1->AddLine(RudiNotFoundLine);
     return false;
   }

@@ -116,7 +116,8 @@ TEST_F(HidapiSystemTest, AFailedTransferLogsTheLibrarysReason) {
   EXPECT_EQ(read->ReadReport(report), 0u);
   EXPECT_EQ(write->WriteReport(report), 0u);
   EXPECT_EQ(capture.Lines("pelnor.hid"),
-            (std::vector<std::string>{"report read failed: Permission denied", "report write failed: Permission denied"}));
+            (std::vector<std::string>{"report read failed: Permission denied",
+                                      "report write failed: Permission denied"}));
 }
 
 TEST_F(HidapiSystemTest, EachHandleIsItsOwnOpen) {
