@@ -54,7 +54,7 @@ class HidLinkTest : public testing::Test {
     Form1 = form.get();
   }
 
-  const std::vector<std::string>& Log() const { return form->Memo1->Lines(); }
+  std::vector<std::string> Log() const { return form->Memo1->Lines(); }
 
   // The commands of the requests the device took, in order.
   std::vector<std::uint8_t> Commands() const {
