@@ -27,7 +27,7 @@ class WorkerTest : public SerialLinkTest {
   // "Close port", then serving until the worker has ended.
   bool ClosePort();
   bool LogEndsWith(const std::string& line) const;
-  const std::vector<std::string>& Log() const { return form->Memo1->Lines(); }
+  std::vector<std::string> Log() const { return form->Memo1->Lines(); }
 
   // A good configuration image: the factory settings with the callsign given.
   std::vector<std::uint8_t> ImageWithCallsign(const std::string& callsign);

@@ -1,6 +1,7 @@
 #pragma once
 // Read-only multi-line log box. Lines are gathered and shown together on a
-// short timer tick; reading the text gives every line added so far.
+// short timer tick; reading gives every line added so far. Each line is held
+// once: in the text widget once shown, in the gathered list until then.
 #include "control.h"
 
 class QPlainTextEdit;
@@ -10,9 +11,10 @@ class TMemo : public TControl {
   TMemo(QWidget* parent, std::string name);
 
   void AddLine(const std::string& line);
-  int LineCount() const { return static_cast<int>(lines_.size()); }
-  const std::string& Line(int index) const { return lines_.at(static_cast<size_t>(index)); }
-  const std::vector<std::string>& Lines() const { return lines_; }
+  int LineCount() const { return shown_ + static_cast<int>(gathered_.size()); }
+  // Throws std::out_of_range outside 0 to LineCount() - 1.
+  std::string Line(int index) const;
+  std::vector<std::string> Lines() const;
   std::string Text() const;
   void Clear();
 
@@ -20,7 +22,7 @@ class TMemo : public TControl {
   void Flush();
 
   QPlainTextEdit* edit_;
-  std::vector<std::string> lines_;
-  size_t shown_ = 0;
+  int shown_ = 0;                       // lines in the widget
+  std::vector<std::string> gathered_;  // lines for the next tick
   bool flushPending_ = false;
 };

@@ -1,0 +1,101 @@
+// The log box: lines are gathered and shown together on a short tick; every
+// reader gets each line appended so far, shown yet or not, and the box shows
+// exactly the lines the readers get.
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "form.h"
+#include "memo.h"
+
+namespace {
+
+class LogBox : public ::testing::Test {
+ protected:
+  LogBox() {
+    form.SetClientSize(400, 200);
+    memo = form.Add<TMemo>("Memo1");
+    memo->SetBounds(8, 8, 380, 100);
+    form.Show();
+  }
+
+  QPlainTextEdit* Box() const { return static_cast<QPlainTextEdit*>(memo->Widget()); }
+
+  // Waits for the tick that shows the lines appended so far.
+  bool ShownAre(const std::vector<std::string>& lines) {
+    QString text;
+    for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + QString::fromLatin1(lines[i].c_str());
+    return QTest::qWaitFor([&] { return Box()->toPlainText() == text; }, 2000);
+  }
+
+  // Every way of reading the box gives the lines.
+  void ExpectRead(const std::vector<std::string>& lines) {
+    EXPECT_EQ(memo->LineCount(), static_cast<int>(lines.size()));
+    EXPECT_EQ(memo->Lines(), lines);
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(memo->Line(static_cast<int>(i)), lines[i]) << i;
+      text += lines[i] + "\r\n";
+    }
+    EXPECT_EQ(memo->Text(), text);
+    EXPECT_THROW(memo->Line(static_cast<int>(lines.size())), std::out_of_range);
+    EXPECT_THROW(memo->Line(-1), std::out_of_range);
+  }
+
+  TForm form{"Form"};
+  TMemo* memo = nullptr;
+};
+
+TEST_F(LogBox, ReadersGetEveryLineShownOrNot) {
+  std::vector<std::string> lines = {"Eeprom page received.", "", "Page receive ack. \xE9"};
+  for (const auto& line : lines) memo->AddLine(line);
+  ExpectRead(lines);  // before the tick
+  ASSERT_TRUE(ShownAre(lines));
+  ExpectRead(lines);
+
+  memo->AddLine("Send finished.");
+  lines.push_back("Send finished.");
+  ExpectRead(lines);  // partly shown
+  ASSERT_TRUE(ShownAre(lines));
+  ExpectRead(lines);
+}
+
+TEST_F(LogBox, AnEmptyFirstLineShowsAsALineOfItsOwn) {
+  memo->AddLine("");
+  QTest::qWait(100);  // past its tick
+  memo->AddLine("Send finished.");
+  EXPECT_TRUE(ShownAre({"", "Send finished."}));
+  ExpectRead({"", "Send finished."});
+}
+
+TEST_F(LogBox, LinesOfOneTickAreAppendedInOneGo) {
+  QSignalSpy appended(Box(), &QPlainTextEdit::textChanged);
+  std::vector<std::string> lines;
+  for (int i = 0; i < 500; ++i) lines.push_back("Eeprom page sent [" + std::to_string(i) + "].");
+  for (const auto& line : lines) memo->AddLine(line);
+  ASSERT_TRUE(ShownAre(lines));
+  EXPECT_EQ(appended.count(), 1);
+}
+
+TEST_F(LogBox, ClearEmptiesWhatIsShownAndWhatIsGathered) {
+  memo->AddLine("Eeprom page received.");
+  ASSERT_TRUE(ShownAre({"Eeprom page received."}));
+  memo->AddLine("Page receive ack.");
+  memo->Clear();
+  ExpectRead({});
+  EXPECT_TRUE(Box()->toPlainText().isEmpty());
+  QTest::qWait(100);  // the gathered line's tick shows nothing
+  EXPECT_TRUE(Box()->toPlainText().isEmpty());
+
+  memo->AddLine("Send finished.");
+  ASSERT_TRUE(ShownAre({"Send finished."}));
+  ExpectRead({"Send finished."});
+}
+
+}  // namespace
