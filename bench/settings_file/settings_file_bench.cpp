@@ -1,15 +1,19 @@
 // One export and one import of the factory settings, through the menu
-// handlers, on a file in a temporary folder.
+// handlers, on a file in a temporary folder; and imports of files just
+// under the size the import reads, filled with what costs the parse most.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "Unit1.h"
 #include "Unit4.h"
 #include "dialogs.h"
+#include "settings_file_dialogs.h"
 
 namespace {
 
@@ -57,5 +61,26 @@ void ImportFactorySettings(benchmark::State& state) {
   if (bench.dialogs.boxes != 0) state.SkipWithError("the import showed a box");
 }
 BENCHMARK(ImportFactorySettings)->Unit(benchmark::kMillisecond);
+
+// The factory file followed by copies of one line up to just under the bound.
+void ImportLargeFile(benchmark::State& state, const std::string& line) {
+  Workbench bench;
+  bench.form->Savetofile1Click(nullptr);
+  const auto path = bench.folder / "pelnor.cfg";
+  std::string text;
+  {
+    std::ifstream in(path, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  while (text.size() + line.size() <= MaxSettingsFileSize) text += line;
+  std::ofstream(path, std::ios::binary) << text;
+  state.counters["bytes"] = static_cast<double>(text.size());
+  for (auto _ : state) bench.form->Readfromfile1Click(nullptr);
+  if (bench.dialogs.boxes != 0) state.SkipWithError("the import showed a box");
+}
+BENCHMARK_CAPTURE(ImportLargeFile, comment_lines, std::string("; " + std::string(60, 'c') + "\r\n"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportLargeFile, short_keys, std::string("[Radio]\r\nk=1\r\n"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportLargeFile, empty_lines, std::string("\n"))->Unit(benchmark::kMillisecond);
 
 }  // namespace

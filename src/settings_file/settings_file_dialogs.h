@@ -1,5 +1,6 @@
 #pragma once
 // Where the settings file dialogs open, and the import's messages.
+#include <cstddef>
 #include <string>
 
 // The program's folder followed by "config/".
@@ -9,6 +10,10 @@ inline constexpr const char* VersionNotice =
     "Imported configuration file version is different than your current application version. \n"
     "Please double-check configuration fields after import. \n"
     "Some configuration fields my change between firmware versions.";
+
+// The largest file the import reads, far above the about 15 KB that the
+// export writes; a larger file is refused as one that cannot be read.
+inline constexpr std::size_t MaxSettingsFileSize = 1024 * 1024;
 
 // The information box's text for a file that the import cannot read.
 std::string UnreadableSettingsFileText(const std::string& fileName);

@@ -5,6 +5,7 @@
 #include "file_replace.h"
 #include "ini_file.h"
 #include "integer_conversion.h"
+#include "log_categories.h"
 #include "settings_file_dialogs.h"
 #include "settings_keys.h"
 
@@ -40,12 +41,14 @@ void TForm1::Readfromfile1Click(TObject*) {
   const std::string fileName = OpenDialog2->FileName;
 
   // A file that cannot be read would reset every setting to its read default.
-  if (ReadFileContents(fileName).State != TFileState::Read) {
+  const TFileContents file = ReadFileContents(fileName, MaxSettingsFileSize);
+  if (file.State != TFileState::Read) {
+    qCInfo(lcFiles, "Could not read settings file %s: %s", fileName.c_str(), file.Error.c_str());
     InformationBox(UnreadableSettingsFileText(fileName));
     return;
   }
 
-  const TIniFile ini(fileName);
+  const TIniFile ini(fileName, file.Bytes);
   if (ini.ReadString(HeaderSection, VersionKey, UnknownVersion) != ConfigurationVersion) {
     InformationBox(VersionNotice);
   }

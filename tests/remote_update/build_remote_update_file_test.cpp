@@ -11,6 +11,7 @@
 #include "calendar_time.h"
 #include "file_limit.h"
 #include "little_endian.h"
+#include "log_capture.h"
 #include "ordinary_file_user.h"
 #include "random_generators.h"
 #include "remote_update_crc.h"
@@ -240,6 +241,18 @@ TEST_F(BuildRemoteUpdateFileTest, DestinationThatCannotBeOpened) {
   ::chmod(locked.File("").c_str(), 0755);
   EXPECT_EQ(ReadBytes(locked.File("update.ruf")), OldContents);
   EXPECT_EQ(locked.Entries(), std::vector<std::string>{"update.ruf"});
+}
+
+TEST_F(BuildRemoteUpdateFileTest, DestinationRefusalLogsThePathAndTheSystemError) {
+  InstallFirmware(16);
+  WriteBytes(folder.File("plain"), OldContents);
+  LogCapture log;
+  for (const auto& [path, error] : {std::pair{folder.File("plain/update.ruf"), "Not a directory"},
+                                    std::pair{folder.File("missing/update.ruf"), "No such file or directory"}}) {
+    dialogs.QueueFile(path);
+    Build();
+    EXPECT_TRUE(log.Has("pelnor.files", {path, error})) << path;
+  }
 }
 
 TEST_F(BuildRemoteUpdateFileTest, FailedWriteKeepsTheOldFileWhole) {

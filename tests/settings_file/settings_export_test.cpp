@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include "file_limit.h"
+#include "log_capture.h"
 #include "ordinary_file_user.h"
 #include "settings_file_fixture.h"
 
@@ -131,14 +132,34 @@ TEST_F(SettingsExport, TextValuesAreWrittenUnchanged) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Callsign="), 1);
 }
 
-// A text with a line break would add lines of its own to the file.
-TEST_F(SettingsExport, RefusesATextWithALineBreak) {
-  const auto file = folder.File("a.cfg");
-  form->Beacon3_msg->SetText("a\r\n[Radio]\r\nCallsign=EVIL");
-  Export(file);
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].Text, "Unable to write to " + file + ".");
-  EXPECT_TRUE(folder.Entries().empty());
+// A text with a line break would add lines of its own to the file: the
+// export names the key and leaves the file as it was, or makes none.
+TEST_F(SettingsExport, RefusesATextWithALineBreakNamingItsKey) {
+  struct Case {
+    TEdit* edit;
+    const char* key;
+    const char* text;
+  };
+  const Case cases[] = {{form->Aprsis_filter, "Aprsis_filter", "m/40\r"},
+                        {form->Beacon3_msg, "Beacon3_msg", "a\r\n[Radio]\r\nCallsign=EVIL"},
+                        {filter->Packet2rf_filter_callsign03, "Packet2rf_filter_callsign03", "\nSP"}};
+  const std::string before = "[Radio]\r\nCallsign=KEEP\r\n";
+  SetText(folder.File("old.cfg"), before);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    const std::string saved = c.edit->Text();
+    c.edit->SetText(c.text);
+    for (const std::string& file : {folder.File("old.cfg"), folder.File("new.cfg")}) {
+      dialogs.boxes.clear();
+      Export(file);
+      ASSERT_EQ(dialogs.boxes.size(), 1u);
+      EXPECT_EQ(dialogs.boxes[0].Kind, TMessageBoxKind::Error);
+      EXPECT_EQ(dialogs.boxes[0].Text, std::string(c.key) + " holds a line break and cannot be written to " + file + ".");
+    }
+    c.edit->SetText(saved);
+  }
+  EXPECT_EQ(Text(folder.File("old.cfg")), before);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"old.cfg"});
 }
 
 // Every refused replacement shows the write failure and leaves the old file.
@@ -175,6 +196,24 @@ TEST_F(SettingsExport, RefusedWritesLeaveTheOldFile) {
   ::chmod(locked.File("").c_str(), 0755);
   EXPECT_EQ(Text(locked.File("a.cfg")), before);
   EXPECT_EQ(locked.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+TEST_F(SettingsExport, RefusalsLogTheFileAndTheSystemError) {
+  LogCapture log;
+  SetText(folder.File("a.cfg"), "");
+  Export(folder.File("a.cfg/b.cfg"));
+  EXPECT_TRUE(log.Has("pelnor.files", {folder.File("a.cfg/b.cfg"), "Not a directory"}));
+
+  TemporaryFolder locked;
+  OrdinaryFileUser user(locked.File(""));
+  if (!user.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
+  ::chmod(locked.File("").c_str(), 0555);
+  Export(locked.File("a.cfg"));
+  ::chmod(locked.File("").c_str(), 0755);
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[1].Text, "Unable to write to " + locked.File("a.cfg") + ".");
+  EXPECT_TRUE(log.Has("pelnor.files", {locked.File("a.cfg"), "Permission denied"}));
+  EXPECT_TRUE(locked.Entries().empty());
 }
 
 }  // namespace

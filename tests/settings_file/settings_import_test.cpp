@@ -1,6 +1,9 @@
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "integer_conversion.h"
+#include "log_capture.h"
 #include "settings_file_dialogs.h"
 #include "settings_file_fixture.h"
 
@@ -87,8 +90,14 @@ TEST_F(SettingsImport, VersionNoticeOncePerDifferentVersion) {
 TEST_F(SettingsImport, RefusesAFileThatCannotBeRead) {
   SetText(folder.File("a.cfg"), "x");
   ASSERT_EQ(::mkfifo(folder.File("pipe.cfg").c_str(), 0600), 0);
-  for (const std::string& path :
-       {folder.File("missing.cfg"), folder.File(""), folder.File("a.cfg/b.cfg"), folder.File("pipe.cfg")}) {
+  // Too large to be a settings file: refused before it is read.
+  for (const auto& [name, size] :
+       {std::pair{"over.cfg", MaxSettingsFileSize + 1}, std::pair{"huge.cfg", MaxSettingsFileSize << 6}}) {
+    SetText(folder.File(name), Header + "[Radio]\r\nCallsign=FILE\r\n; padding:");
+    std::filesystem::resize_file(folder.File(name), size);
+  }
+  for (const std::string& path : {folder.File("missing.cfg"), folder.File(""), folder.File("a.cfg/b.cfg"),
+                                  folder.File("pipe.cfg"), folder.File("over.cfg"), folder.File("huge.cfg")}) {
     SCOPED_TRACE(path);
     dialogs.boxes.clear();
     form->Callsign->SetText("MINE");
@@ -100,6 +109,26 @@ TEST_F(SettingsImport, RefusesAFileThatCannotBeRead) {
     EXPECT_EQ(form->Callsign->Text(), "MINE");
     EXPECT_EQ(form->Ptt->ItemIndex(), 1);
   }
+}
+
+// The largest file the import reads; one byte more is refused above.
+TEST_F(SettingsImport, ReadsAFileAtTheSizeBound) {
+  const std::string file = folder.File("a.cfg");
+  SetText(file, Header + "[Radio]\r\nCallsign=FILE\r\n; padding:");
+  std::filesystem::resize_file(file, MaxSettingsFileSize);
+  Import(file);
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_EQ(form->Callsign->Text(), "FILE");
+}
+
+TEST_F(SettingsImport, RefusalLogsTheFileAndTheSystemError) {
+  LogCapture log;
+  Import(folder.File("missing.cfg"));
+  EXPECT_TRUE(log.Has("pelnor.files", {folder.File("missing.cfg"), "No such file or directory"}));
+  SetText(folder.File("big.cfg"), "");
+  std::filesystem::resize_file(folder.File("big.cfg"), MaxSettingsFileSize + 1);
+  Import(folder.File("big.cfg"));
+  EXPECT_TRUE(log.Has("pelnor.files", {folder.File("big.cfg"), "File too large"}));
 }
 
 TEST_F(SettingsImport, EmptyFileGivesTheReadDefaults) {

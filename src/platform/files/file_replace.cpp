@@ -6,9 +6,13 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <random>
+
+#include "log_categories.h"
 
 namespace {
 
@@ -84,58 +88,88 @@ void FlushFolder(const std::string& path) {
   if (folder.Valid()) ::fsync(folder.Get());
 }
 
+struct TFailedStep {
+  const char* step;
+  int error;  // errno as the step left it, 0 when the step sets none
+};
+
+TFailedStep Failed(const char* step, int error = errno) { return {step, error}; }
+
+TFileReplaceResult Refused(TFileReplaceResult result, const std::string& fileName, const TFailedStep& failure) {
+  qCInfo(lcFiles, "Could not replace %s: %s: %s", fileName.c_str(), failure.step,
+         failure.error ? std::strerror(failure.error) : "refused");
+  return result;
+}
+
+// Fills the new file and renames it over the target: the first step that
+// fails, or nothing.
+std::optional<TFailedStep> FillAndRename(TFileDescriptor& file, const struct stat* original, std::string_view bytes,
+                                         const std::string& temporary, const std::string& target) {
+  if (original) {
+    if (original->st_uid != ::geteuid() || original->st_gid != ::getegid()) {
+      (void)!::fchown(file.Get(), original->st_uid, original->st_gid);
+    }
+    if (::fchmod(file.Get(), original->st_mode & 07777) != 0) return Failed("keeping the permissions");
+  }
+  if (!WriteAll(file.Get(), bytes)) return Failed("writing");
+  if (::fsync(file.Get()) != 0) return Failed("flushing to disk");
+  if (!file.Close()) return Failed("closing");
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return Failed("renaming the new file over it");
+  return std::nullopt;
+}
+
 }  // namespace
 
-TFileContents ReadFileContents(const std::string& fileName) {
+TFileContents ReadFileContents(const std::string& fileName, std::size_t maxSize) {
   // Opening without blocking, so that a pipe is refused rather than waited on.
   TFileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!file.Valid()) return {errno == ENOENT ? TFileState::Missing : TFileState::Unreadable, {}};
+  if (!file.Valid()) return {errno == ENOENT ? TFileState::Missing : TFileState::Unreadable, {}, std::strerror(errno)};
   struct stat status;
-  if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return {TFileState::Unreadable, {}};
+  if (::fstat(file.Get(), &status) != 0) return {TFileState::Unreadable, {}, std::strerror(errno)};
+  if (S_ISDIR(status.st_mode)) return {TFileState::Unreadable, {}, std::strerror(EISDIR)};
+  if (!S_ISREG(status.st_mode)) return {TFileState::Unreadable, {}, "not a regular file"};
+  const auto tooLarge = [&] {
+    return TFileContents{TFileState::Unreadable, {}, std::string(std::strerror(EFBIG)) + ": more than " +
+                                                         std::to_string(maxSize) + " bytes"};
+  };
+  if (static_cast<std::uintmax_t>(status.st_size) > maxSize) return tooLarge();
   std::string bytes;
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(file.Get(), buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return {TFileState::Unreadable, {}};
+    if (n < 0) return {TFileState::Unreadable, {}, std::strerror(errno)};
     if (n == 0) break;
+    // The file may grow while it is read.
+    if (static_cast<std::size_t>(n) > maxSize - bytes.size()) return tooLarge();
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
-  return {TFileState::Read, std::move(bytes)};
+  return {TFileState::Read, std::move(bytes), {}};
 }
 
 TFileReplaceResult ReplaceFileContents(const std::string& fileName, std::string_view bytes) {
+  constexpr auto OpenFailed = TFileReplaceResult::OpenFailed;
   const auto target = ReplacementTarget(fileName);
-  if (!target) return TFileReplaceResult::OpenFailed;
+  if (!target) return Refused(OpenFailed, fileName, Failed("resolving the symbolic link"));
 
   struct stat original;
   const bool exists = ::stat(target->c_str(), &original) == 0;
   if (exists) {
-    if (!S_ISREG(original.st_mode)) return TFileReplaceResult::OpenFailed;
+    if (!S_ISREG(original.st_mode)) return Refused(OpenFailed, fileName, Failed("not a regular file", 0));
     // A read-only file stays as it is, although its folder would allow a rename.
     TFileDescriptor probe(::open(target->c_str(), O_WRONLY | O_CLOEXEC));
-    if (!probe.Valid()) return TFileReplaceResult::OpenFailed;
+    if (!probe.Valid()) return Refused(OpenFailed, fileName, Failed("opening it for writing"));
   } else if (errno != ENOENT) {
-    return TFileReplaceResult::OpenFailed;
+    return Refused(OpenFailed, fileName, Failed("examining it"));
   }
 
   int fd = -1;
   const auto temporary = CreateTemporaryFile(*target, fd);
-  if (!temporary) return TFileReplaceResult::OpenFailed;
+  if (!temporary) return Refused(OpenFailed, fileName, Failed("creating a new file in its folder"));
   TFileDescriptor file(fd);
-  bool ok = true;
-  if (exists) {
-    if (original.st_uid != ::geteuid() || original.st_gid != ::getegid()) {
-      (void)!::fchown(file.Get(), original.st_uid, original.st_gid);
-    }
-    ok = ::fchmod(file.Get(), original.st_mode & 07777) == 0;
-  }
-  ok = ok && WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
-  ok = file.Close() && ok;
-  ok = ok && ::rename(temporary->c_str(), target->c_str()) == 0;
-  if (!ok) {
+  if (const auto failure = FillAndRename(file, exists ? &original : nullptr, bytes, *temporary, *target)) {
     ::unlink(temporary->c_str());
-    return TFileReplaceResult::WriteFailed;
+    return Refused(TFileReplaceResult::WriteFailed, fileName, *failure);
   }
   FlushFolder(*target);
   return TFileReplaceResult::Replaced;

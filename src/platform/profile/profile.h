@@ -4,7 +4,7 @@
 // character); lines are written with CR LF endings.
 #include <string>
 
-// The key's value (blanks at its ends and one pair of enclosing matching
+// The key's value (spaces at its ends and one pair of enclosing matching
 // quotes removed, at most 2047 characters), or the default when the file,
 // the section or the key is missing or the file cannot be read. Section and
 // key names match without regard to case.

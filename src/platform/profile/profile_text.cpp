@@ -1,68 +1,16 @@
 #include "profile_text.h"
 
+#include "profile_lines.h"
+
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string TrimBlanks(const std::string& text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
-
-bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
-
-// "[name]" with blanks allowed around the brackets and the name.
-std::optional<std::string> SectionName(const std::string& line) {
-  const std::string trimmed = TrimBlanks(line);
-  if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
-  const auto close = trimmed.find(']');
-  if (close == std::string::npos) return std::nullopt;
-  return TrimBlanks(trimmed.substr(1, close - 1));
-}
-
-struct TKeyLine {
-  std::string name;
-  std::size_t valueStart;
-};
-
-// "name=value"; comment lines (";") and section headers are no keys.
-std::optional<TKeyLine> KeyLine(const std::string& line) {
-  const std::string trimmed = TrimBlanks(line);
-  if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[') return std::nullopt;
-  const auto equals = line.find('=');
-  if (equals == std::string::npos) return std::nullopt;
-  std::string name = TrimBlanks(line.substr(0, equals));
-  if (name.empty()) return std::nullopt;
-  return TKeyLine{std::move(name), equals + 1};
-}
-
-std::string Unquoted(std::string value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-    return value.substr(1, value.size() - 2);
-  }
-  return value;
-}
-
 bool WritableSectionName(const std::string& name) {
-  return !name.empty() && !HasLineBreak(name) && name.find(']') == std::string::npos && TrimBlanks(name) == name;
+  return !name.empty() && !HasLineBreak(name) && name.find(']') == std::string::npos && TrimWhiteSpace(name) == name;
 }
 
 bool WritableKeyName(const std::string& name) {
   return !name.empty() && !HasLineBreak(name) && name.find('=') == std::string::npos &&
-         name.front() != ';' && name.front() != '[' && TrimBlanks(name) == name;
+         name.front() != ';' && name.front() != '[' && TrimWhiteSpace(name) == name;
 }
 
 }  // namespace
@@ -84,24 +32,24 @@ std::optional<TProfileText::TKeyPlace> TProfileText::FindKey(const std::string& 
   bool inSection = false;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (auto name = SectionName(lines_[i])) {
-      inSection = SameName(*name, section);
+      inSection = SameProfileName(*name, section);
     } else if (inSection) {
       auto keyLine = KeyLine(lines_[i]);
-      if (keyLine && SameName(keyLine->name, key)) return TKeyPlace{i, keyLine->valueStart};
+      if (keyLine && SameProfileName(keyLine->name, key)) return TKeyPlace{i, keyLine->valueStart};
     }
   }
   return std::nullopt;
 }
 
-// Where a new key of the section goes: after its last key line, or after
-// its header when it has none. Nothing when the text lacks the section.
+// Where a new key of the section goes: after its last line, whatever that
+// line holds. Nothing when the text lacks the section.
 std::optional<std::size_t> TProfileText::SectionEnd(const std::string& section) const {
   std::optional<std::size_t> end;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (auto name = SectionName(lines_[i])) {
       if (end) return end;
-      if (SameName(*name, section)) end = i + 1;
-    } else if (end && KeyLine(lines_[i])) {
+      if (SameProfileName(*name, section)) end = i + 1;
+    } else if (end) {
       end = i + 1;
     }
   }
@@ -111,10 +59,7 @@ std::optional<std::size_t> TProfileText::SectionEnd(const std::string& section) 
 std::string TProfileText::Read(const std::string& section, const std::string& key,
                                const std::string& defaultValue) const {
   const auto place = FindKey(section, key);
-  std::string value =
-      place ? Unquoted(TrimBlanks(lines_[place->line].substr(place->valueStart))) : defaultValue;
-  if (value.size() > MaxValueLength) value.resize(MaxValueLength);
-  return value;
+  return CutProfileValue(place ? ProfileValue(lines_[place->line], place->valueStart) : defaultValue);
 }
 
 bool TProfileText::Write(const std::string& section, const std::string& key, const std::string& value) {

@@ -8,25 +8,28 @@
 #include <string>
 #include <vector>
 
+#include "profile_lines.h"
+
 class TProfileText {
  public:
   // Most characters a read returns; longer values are cut.
-  static constexpr std::size_t MaxValueLength = 2047;
+  static constexpr std::size_t MaxValueLength = MaxProfileValueLength;
 
   TProfileText() = default;
   // Splits the bytes into lines at LF; a CR before the LF belongs to the
   // line ending.
   explicit TProfileText(const std::string& bytes);
 
-  // The key's value without blanks at its ends and without one pair of
-  // enclosing matching quotes, or the default when the section or the key
-  // is missing; cut to MaxValueLength. Names match without regard to case.
+  // The key's value as ProfileValue gives it, from the first key line of
+  // that name in a section of that name, or the default when there is
+  // none; cut to MaxValueLength. Names match without regard to case.
   std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue) const;
 
-  // Replaces the value on the key's own line, or adds the key at the end of
-  // its section, or adds the section at the end of the text. False, and
-  // nothing changed, when a name or the value holds a line break or a name
-  // would not read back as itself.
+  // Replaces the value on the key's own line, or adds the key after the
+  // last line of its section (of the first, when it is repeated), or adds
+  // the section at the end of the text. False, and nothing changed, when a
+  // name or the value holds a line break or a name would not read back as
+  // itself.
   bool Write(const std::string& section, const std::string& key, const std::string& value);
 
   // The text with every line ending in CR LF.

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "file_limit.h"
+#include "log_capture.h"
 #include "ordinary_file_user.h"
 #include "temporary_folder.h"
 
@@ -33,6 +34,30 @@ TEST(ReadFileContents, TellsMissingFromUnreadable) {
   ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
   EXPECT_EQ(ReadFileContents(folder.File("pipe")).State, TFileState::Unreadable);
   EXPECT_EQ(ReadFileContents("/dev/zero").State, TFileState::Unreadable);
+}
+
+TEST(ReadFileContents, GivesTheSystemErrorText) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), "x");
+  EXPECT_EQ(ReadFileContents(folder.File("a.cfg")).Error, "");
+  EXPECT_EQ(ReadFileContents(folder.File("none.cfg")).Error, "No such file or directory");
+  EXPECT_EQ(ReadFileContents(folder.File("")).Error, "Is a directory");
+  EXPECT_EQ(ReadFileContents(folder.File("a.cfg/b.cfg")).Error, "Not a directory");
+  EXPECT_EQ(ReadFileContents("/dev/zero").Error, "not a regular file");
+}
+
+// A file over the bound is not read at all; one at the bound is read whole.
+TEST(ReadFileContents, RefusesAFileLargerThanTheBound) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), std::string(1000, 'x'));
+  EXPECT_EQ(ReadFileContents(folder.File("a.cfg"), 1000).Bytes, std::string(1000, 'x'));
+  const TFileContents over = ReadFileContents(folder.File("a.cfg"), 999);
+  EXPECT_EQ(over.State, TFileState::Unreadable);
+  EXPECT_EQ(over.Bytes, "");
+  EXPECT_EQ(over.Error, "File too large: more than 999 bytes");
+  // Growing files have no size to check first.
+  EXPECT_EQ(ReadFileContents("/proc/self/status", 10).State, TFileState::Unreadable);
+  EXPECT_EQ(ReadFileContents("/proc/self/status").State, TFileState::Read);
 }
 
 TEST(ReplaceFileContents, CreatesAndReplacesKeepingPermissions) {
@@ -120,6 +145,23 @@ TEST(ReplaceFileContents, RefusesWhatIsNoWritableRegularFile) {
   EXPECT_EQ(Text(folder.File("a.cfg")), "old");
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"a.cfg", "d.cfg"}));
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+// Each refusal logs the file, the step that failed and the system's error.
+TEST(ReplaceFileContents, LogsTheFailedStepWithTheSystemError) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), "old");
+  LogCapture log;
+  ReplaceFileContents(folder.File("a.cfg/b.cfg"), "new");
+  EXPECT_TRUE(log.Has("pelnor.files", {folder.File("a.cfg/b.cfg"), "examining it", "Not a directory"}));
+  ReplaceFileContents("/dev/null", "new");
+  EXPECT_TRUE(log.Has("pelnor.files", {"/dev/null", "not a regular file"}));
+  {
+    FileSizeLimit limit(4);
+    ReplaceFileContents(folder.File("a.cfg"), std::string(100, 'n'));
+  }
+  EXPECT_TRUE(log.Has("pelnor.files", {folder.File("a.cfg"), "writing", "File too large"}));
+  EXPECT_EQ(log.Lines("pelnor.files").size(), 3u);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "profile_index.h"
+
 namespace {
 
 struct ReadCase {
@@ -18,6 +20,7 @@ class ProfileRead : public testing::TestWithParam<ReadCase> {};
 TEST_P(ProfileRead, FollowsTheReaderRules) {
   const auto& c = GetParam();
   EXPECT_EQ(TProfileText(c.file).Read(c.section, c.key, "DEFAULT"), c.expected);
+  EXPECT_EQ(TProfileIndex(TProfileText(c.file)).Read(c.section, c.key, "DEFAULT"), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -27,7 +30,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"names_ignore_case", "[radio]\r\ncallsign=X1\r\n", "RADIO", "CallSign", "X1"},
         ReadCase{"lf_only_lines", "[Radio]\nCallsign=X2\n", "Radio", "Callsign", "X2"},
         ReadCase{"last_line_unterminated", "[Radio]\r\nCallsign=X3", "Radio", "Callsign", "X3"},
-        ReadCase{"blanks_trimmed", "[R]\r\nK= \t abc def \t \r\n", "R", "K", "abc def"},
+        ReadCase{"blanks_trimmed", "[R]\r\nK=   abc def  \r\n", "R", "K", "abc def"},
+        ReadCase{"tabs_kept", "[R]\r\nK=\tm/40\t\r\n", "R", "K", "\tm/40\t"},
+        ReadCase{"only_blanks_trimmed", "[R]\r\nK= \t m/40 \t \r\n", "R", "K", "\t m/40 \t"},
+        ReadCase{"quotes_inside_tabs_kept", "[R]\r\nK=\t'x'\t\r\n", "R", "K", "\t'x'\t"},
         ReadCase{"blanks_around_name", "  [ R ]  \r\n  K  =v\r\n", "R", "K", "v"},
         ReadCase{"double_quotes", "[R]\r\nK=\" a b \"\r\n", "R", "K", " a b "},
         ReadCase{"single_quotes", "[R]\r\nK='x'\r\n", "R", "K", "x"},
@@ -51,6 +57,8 @@ TEST(ProfileRead, CutsAt2047Characters) {
   const std::string file = "[R]\r\nK=\"" + std::string(3000, 'v') + "\"\r\n";
   EXPECT_EQ(TProfileText(file).Read("R", "K", ""), std::string(2047, 'v'));
   EXPECT_EQ(TProfileText("").Read("R", "K", std::string(2048, 'd')), std::string(2047, 'd'));
+  EXPECT_EQ(TProfileIndex(TProfileText(file)).Read("R", "K", ""), std::string(2047, 'v'));
+  EXPECT_EQ(TProfileIndex(TProfileText("")).Read("R", "K", std::string(2048, 'd')), std::string(2047, 'd'));
 }
 
 struct WriteCase {
@@ -79,8 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"replaces_in_place", "[R]\r\nA=1\r\nK=old\r\nB=2\r\n", "R", "K", "new",
                   "[R]\r\nA=1\r\nK=new\r\nB=2\r\n"},
         WriteCase{"keeps_key_spelling_of_file", "[r]\r\n k =old\r\n", "R", "K", "new", "[r]\r\n k =new\r\n"},
-        WriteCase{"appends_after_last_key_of_section", "[R]\r\nA=1\r\n\r\n;about S\r\n[S]\r\nB=2\r\n", "R", "K",
-                  "v", "[R]\r\nA=1\r\nK=v\r\n\r\n;about S\r\n[S]\r\nB=2\r\n"},
+        WriteCase{"appends_after_last_line_of_section", "[R]\r\nA=1\r\n\r\n;about S\r\n[S]\r\nB=2\r\n", "R", "K",
+                  "v", "[R]\r\nA=1\r\n\r\n;about S\r\nK=v\r\n[S]\r\nB=2\r\n"},
+        WriteCase{"appends_after_comment_ending_the_file", "[R]\r\nA=1\r\n; last\r\n", "R", "K", "v",
+                  "[R]\r\nA=1\r\n; last\r\nK=v\r\n"},
+        WriteCase{"appends_to_first_of_repeated_sections", "[R]\r\nA=1\r\nno equals\r\n[S]\r\n[R]\r\nB=2\r\n", "R",
+                  "K", "v", "[R]\r\nA=1\r\nno equals\r\nK=v\r\n[S]\r\n[R]\r\nB=2\r\n"},
         WriteCase{"section_without_keys", "[R]\r\n[S]\r\n", "R", "K", "v", "[R]\r\nK=v\r\n[S]\r\n"},
         WriteCase{"new_section_at_end", "; comment\r\n[S]\r\nB=2\r\n", "R", "K", "v",
                   "; comment\r\n[S]\r\nB=2\r\n[R]\r\nK=v\r\n"},
