@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "profile_index.h"
 #include "profile_text.h"
 
 namespace {
@@ -24,19 +25,19 @@ std::string Expected(const std::string& value) {
   return TProfileText("[S]\r\nK=" + value + "\r\n").Read("S", "K", "");
 }
 
-// Whether the lines of a, less at most one, appear in b in order.
-bool KeptInOrder(const std::vector<std::string>& a, const std::vector<std::string>& b) {
-  std::size_t j = 0;
-  int skipped = 0;
-  for (const auto& line : a) {
-    auto found = std::find(b.begin() + static_cast<std::ptrdiff_t>(j), b.end(), line);
-    if (found == b.end()) {
-      if (++skipped > 1) return false;
-      continue;
-    }
-    j = static_cast<std::size_t>(found - b.begin()) + 1;
-  }
-  return true;
+// Whether b is a with one line replaced, one line inserted, or two lines
+// added at the end: what is left of each after their common first and
+// last lines.
+bool OneLineChanged(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  const std::size_t shorter = std::min(a.size(), b.size());
+  std::size_t head = 0;
+  while (head < shorter && a[head] == b[head]) ++head;
+  std::size_t tail = 0;
+  while (tail < shorter - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) ++tail;
+  const std::size_t removed = a.size() - head - tail;
+  const std::size_t added = b.size() - head - tail;
+  if (removed == 1) return added == 1;
+  return removed == 0 && (added <= 1 || (added == 2 && head == a.size()));
 }
 
 }  // namespace
@@ -50,6 +51,9 @@ std::string CheckProfileProperties(const std::string& input) {
   const TProfileText original(parts[0]);
   if (TProfileText(original.Bytes()).Lines() != original.Lines()) return "rewriting changes the lines";
   if (original.Read(section, key, "").size() > TProfileText::MaxValueLength) return "read longer than the limit";
+  if (TProfileIndex(original).Read(section, key, "\x01missing") != original.Read(section, key, "\x01missing")) {
+    return "the index reads otherwise than the text";
+  }
 
   TProfileText written = original;
   if (!written.Write(section, key, value)) {
@@ -57,7 +61,7 @@ std::string CheckProfileProperties(const std::string& input) {
   }
   const auto grown = written.Lines().size() - original.Lines().size();
   if (grown > 2) return "a write added more than two lines";
-  if (!KeptInOrder(original.Lines(), written.Lines())) return "a write removed or moved lines";
+  if (!OneLineChanged(original.Lines(), written.Lines())) return "a write changed more than its own line";
   const TProfileText reread(written.Bytes());
   if (reread.Read(section, key, "\x01missing") != Expected(value)) return "the written value does not read back";
 

@@ -31,4 +31,16 @@ TEST(ProfileProperties, HoldForRandomFilesAndWrites) {
   }
 }
 
+// Repeated lines around the written one: a line that matches a later copy
+// must not be taken for a moved line.
+TEST(ProfileProperties, HoldForFilesWithRepeatedLines) {
+  for (const std::string file : {"[S]\r\nK=1\r\nz\r\nK=1\r\nz\r\n", "[S]\r\nK=1\r\n[T]\r\nK=1\r\n[S]\r\nK=1\r\n",
+                                 "[S]\r\nA=1\r\n\r\n\r\n[T]\r\nA=1\r\n\r\n"}) {
+    for (const std::string write : {"S\xffK\xff" "2", "S\xff" "A\xff" "1", "T\xffK\xff" "1", "U\xffK\xff" "1"}) {
+      const std::string input = file + "\xff" + write;
+      EXPECT_EQ(CheckProfileProperties(input), "") << testing::PrintToString(input);
+    }
+  }
+}
+
 }  // namespace
