@@ -8,4 +8,7 @@ function(pelnor_add_test name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${T_LABELS}" TIMEOUT 300)
+  # The program folder holds config/ and remote/, so file dialogs start there
+  # and never in the user's documents folder.
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/config ${CMAKE_CURRENT_BINARY_DIR}/remote)
 endfunction()

@@ -4,12 +4,13 @@
 #include "application.h"
 #include "calendar_time.h"
 #include "configuration_codec.h"
+#include "dialog_start_folder.h"
 #include "file_replace.h"
 #include "remote_update_file.h"
 
 namespace {
 
-constexpr const char* RemoteUpdateFolder = "remote/";
+constexpr const char* RemoteUpdateFolder = "remote";
 
 void ReportFailure(TFileReplaceResult result) {
   switch (result) {
@@ -34,7 +35,7 @@ void BuildRemoteUpdateFile(TForm1& form, TConfigurationEncoder encode) {
 
 void WriteRemoteUpdateFile(TForm1& form) {
   TSaveDialog& dialog = *form.RUF_SaveDialog;
-  dialog.InitialDir = Application->ExeFolder() + RemoteUpdateFolder;
+  dialog.InitialDir = DialogStartFolder(Application->ExeFolder(), RemoteUpdateFolder);
   if (!dialog.Execute()) return;
   const auto firmware = LoadFirmwareResource();
   if (!firmware) return;

@@ -1,8 +1,9 @@
 #include "settings_file_dialogs.h"
 
 #include "application.h"
+#include "dialog_start_folder.h"
 
-std::string SettingsFolder() { return Application->ExeFolder() + "config/"; }
+std::string SettingsFolder() { return DialogStartFolder(Application->ExeFolder(), "config"); }
 
 std::string UnreadableSettingsFileText(const std::string& fileName) {
   return "Could not read settings file " + fileName + ".";

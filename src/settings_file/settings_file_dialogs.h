@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-// The program's folder followed by "config/".
+// The program's config/ folder, or the user's when the program has none.
 std::string SettingsFolder();
 
 inline constexpr const char* VersionNotice =
