@@ -7,6 +7,7 @@
 #include "configuration_codec.h"
 #include "image_fields.h"
 #include "link_senders.h"
+#include "log_categories.h"
 #include "read_port.h"
 #include "transfer_log_lines.h"
 
@@ -26,8 +27,20 @@ void TCommThread::Execute() {
   // Closed however the loop ends, an exception from a hand-over included.
   const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, CloseComPort);
   while (!Terminated()) {
-    ReadPort(port_, LinkReceiver, ReceivedImage, *this);
+    NotePortReadable(ReadPort(port_, LinkReceiver, ReceivedImage, *this));
+    replyWatch_.Check();
     StartTransfer(TakeLinkRequest());
+  }
+  qCInfo(lcSerial, "worker ended; port closed");
+}
+
+void TCommThread::NotePortReadable(bool readable) {
+  if (readable == portReadable_) return;
+  portReadable_ = readable;
+  if (readable) {
+    qCInfo(lcSerial, "the port reads again");
+  } else {
+    qCInfo(lcSerial, "the port no longer reads (device unplugged or line hung up); transfers stall until Close port");
   }
 }
 
@@ -36,17 +49,20 @@ void TCommThread::StartTransfer(TLinkTransfer request) {
     case FirmwareUploadRequest:
       ResetReceiveRing(LinkReceiver);
       upload_ = std::move(request);
+      qCInfo(lcSerial, "firmware upload started: pages 0 to %u", upload_.Counters.LastPageIndex);
       SendUploadPage();
       LogLine(PageLine(FirmwarePageSentLine, upload_.Counters.CurrentPage));
       break;
     case ConfigWriteRequest:
       ResetReceiveRing(LinkReceiver);
       write_ = std::move(request);
+      qCInfo(lcSerial, "configuration write started: pages 0 to %u", write_.Counters.LastPageIndex);
       SendWritePage();
       LogLine(PageLine(EepromPageSentLine, write_.Counters.CurrentPage));
       break;
     case ConfigReadRequest:
       read_ = std::move(request);
+      qCInfo(lcSerial, "configuration read started: pages 0 to %u", read_.Counters.LastPageIndex);
       SendReadRequest();
       LogLine(PageLine(EepromReadRequestLine, read_.Counters.CurrentPage));
       break;
@@ -59,18 +75,24 @@ void TCommThread::SendUploadPage() {
   const std::uint32_t page = upload_.Counters.CurrentPage;
   SendFirmwarePageHeader(port_, upload_.Pages, page);
   SendFirmwarePageData(port_, upload_.Pages, page);
+  replyWatch_.Sent("firmware page", page);
 }
 
 void TCommThread::SendWritePage() {
   const std::uint32_t page = write_.Counters.CurrentPage;
   SendConfigPageHeader(port_, write_.Pages, page);
   SendConfigPageData(port_, write_.Pages, page);
+  replyWatch_.Sent("configuration page", page);
 }
 
-void TCommThread::SendReadRequest() { SendConfigReadRequest(port_, read_.Counters.CurrentPage); }
+void TCommThread::SendReadRequest() {
+  SendConfigReadRequest(port_, read_.Counters.CurrentPage);
+  replyWatch_.Sent("configuration read request", read_.Counters.CurrentPage);
+}
 
 void TCommThread::OnFirmwarePageAck() {
   if (!Started(upload_)) return;
+  replyWatch_.Answered();
   LogLine(PageReceiveAckLine);
   TPageCounters& counters = upload_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
@@ -80,12 +102,14 @@ void TCommThread::OnFirmwarePageAck() {
     LogLine(PageLine(FirmwarePageSentLine, counters.CurrentPage));
   } else {
     LogLine(SendFinishedLine);
+    qCInfo(lcSerial, "firmware upload finished");
     ShowUploadProgress(0);
   }
 }
 
 void TCommThread::OnConfigPageAck() {
   if (!Started(write_)) return;
+  replyWatch_.Answered();
   LogLine(PageReceiveAckLine);
   TPageCounters& counters = write_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
@@ -95,11 +119,13 @@ void TCommThread::OnConfigPageAck() {
     LogLine(PageLine(EepromPageSentLine, counters.CurrentPage));
   } else {
     LogLine(SendFinishedLine);
+    qCInfo(lcSerial, "configuration write finished");
   }
 }
 
 void TCommThread::OnConfigPageReceived() {
   if (!Started(read_)) return;
+  replyWatch_.Answered();
   LogLine(EepromPageReceivedLine);
   TPageCounters& counters = read_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
@@ -110,11 +136,16 @@ void TCommThread::OnConfigPageReceived() {
     return;
   }
   LogLine(EepromReadFinishedLine);
-  if (ReceivedImageChecksumOk()) Synchronize([this] { ApplyReceivedConfiguration(&form_); });
+  if (!ReceivedImageChecksumOk()) return;
+  qCInfo(lcSerial, "configuration read finished; image checksum good, decoding");
+  Synchronize([this] { ApplyReceivedConfiguration(&form_); });
 }
 
 bool TCommThread::ReceivedImageChecksumOk() {
-  if (GetU32(ReceivedImage, Layout::Checksum) == ImageChecksum(ReceivedImage)) return true;
+  const std::uint32_t stored = GetU32(ReceivedImage, Layout::Checksum);
+  const std::uint32_t sum = ImageChecksum(ReceivedImage);
+  if (stored == sum) return true;
+  qCInfo(lcSerial, "configuration read finished; image checksum 0x%08X differs from the sum 0x%08X", stored, sum);
   LogLine(EepromReadChecksumErrorLine);
   return false;
 }

@@ -8,6 +8,7 @@
 #include "com_port.h"
 #include "link_request.h"
 #include "receive_parser.h"
+#include "reply_watch.h"
 #include "worker_thread.h"
 
 class TCommThread : public TThread, private TReceiveEvents {
@@ -20,6 +21,8 @@ class TCommThread : public TThread, private TReceiveEvents {
 
  private:
   void StartTransfer(TLinkTransfer request);
+  // Logs when the port stops or starts reading again.
+  void NotePortReadable(bool readable);
   void SendUploadPage();
   void SendWritePage();
   void SendReadRequest();
@@ -43,6 +46,8 @@ class TCommThread : public TThread, private TReceiveEvents {
   TLinkTransfer upload_;
   TLinkTransfer write_;
   TLinkTransfer read_;
+  TReplyWatch replyWatch_;
+  bool portReadable_ = true;
 };
 
 // The worker of the last successful "Open port"; none before the first.

@@ -1,12 +1,18 @@
 #include "link_senders.h"
 
+#include "hex_bytes.h"
 #include "link_frame.h"
+#include "log_categories.h"
 
 namespace {
 
 void Write(TComHandle port, std::span<const std::uint8_t> bytes) {
+  qCDebug(lcSerialTrace, "sent %s %s", bytes.size() == LinkFrameLength ? "frame" : "page",
+          qPrintable(HexBytes(bytes.data(), bytes.size())));
   std::uint32_t written = 0;
-  WriteComPort(port, bytes.data(), static_cast<std::uint32_t>(bytes.size()), written);
+  if (!WriteComPort(port, bytes.data(), static_cast<std::uint32_t>(bytes.size()), written)) {
+    qCInfo(lcSerial, "write to the port failed after %u of %zu bytes", written, bytes.size());
+  }
 }
 
 void SendPageHeader(TComHandle port, std::uint8_t code, std::span<const std::uint8_t> buffer, std::uint32_t page) {

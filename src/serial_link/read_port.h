@@ -13,5 +13,6 @@ inline constexpr std::uint32_t ReadPortLength = 128;
 void StoreReceived(TReceiveRing& ring, const std::uint8_t* bytes, std::uint32_t count);
 
 // Reads up to ReadPortLength bytes (a failed read adds nothing), stores
-// them and runs ParseReceived.
-void ReadPort(TComHandle port, TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& events);
+// them and runs ParseReceived. False when the read failed or the far end
+// has gone.
+bool ReadPort(TComHandle port, TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& events);

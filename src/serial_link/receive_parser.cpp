@@ -2,11 +2,19 @@
 
 #include <algorithm>
 
+#include "hex_bytes.h"
 #include "link_frame.h"
+#include "log_categories.h"
 
 TLinkReceiver LinkReceiver;
 
 namespace {
+
+TLinkFrame FrameAt(const TReceiveRing& ring) {
+  TLinkFrame frame;
+  for (std::uint32_t i = 0; i < LinkFrameLength; ++i) frame[i] = ring.At(i);
+  return frame;
+}
 
 std::uint16_t BigEndianAt(const TReceiveRing& ring, std::uint32_t offset) {
   return static_cast<std::uint16_t>(ring.At(offset) << 8 | ring.At(offset + 1));
@@ -25,7 +33,11 @@ bool SearchFrame(TLinkReceiver& receiver, TReceiveEvents& events) {
   switch (code) {
     case FirmwarePageAck:
     case ConfigPageAck:
-      if (!checksumOk) break;
+      qCDebug(lcSerialTrace, "received frame %s", qPrintable(HexBytes(FrameAt(ring).data(), LinkFrameLength)));
+      if (!checksumOk) {
+        qCInfo(lcSerial, "acknowledgement 0x%02X with a bad frame checksum skipped", code);
+        break;
+      }
       ring.Advance(LinkFrameLength);
       if (code == FirmwarePageAck) {
         events.OnFirmwarePageAck();
@@ -34,7 +46,9 @@ bool SearchFrame(TLinkReceiver& receiver, TReceiveEvents& events) {
       }
       return true;
     case ConfigPageData:
+      qCDebug(lcSerialTrace, "received frame %s", qPrintable(HexBytes(FrameAt(ring).data(), LinkFrameLength)));
       if (!checksumOk) {
+        qCInfo(lcSerial, "page reply with a bad frame checksum skipped");
         ring.Advance(1);
         events.LogLine(EepromFrameChecksumErrorLine);
         return true;
@@ -59,11 +73,16 @@ bool TakePage(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& eve
   for (std::uint32_t i = 0; i < LinkPageLength; ++i) page[i] = ring.At(i);
   ring.Advance(LinkPageLength);
   receiver.State = TParserState::FrameSearch;
-  if (PageSum(page) != receiver.PageSum) {
+  qCDebug(lcSerialTrace, "received page %s", qPrintable(HexBytes(page.data(), LinkPageLength)));
+  if (const std::uint16_t sum = PageSum(page); sum != receiver.PageSum) {
+    qCInfo(lcSerial, "page %u: page sum 0x%04X differs from the frame's 0x%04X; page dropped, the read stalls",
+           receiver.PageIndex, sum, receiver.PageSum);
     events.LogLine(EepromPageDataChecksumErrorLine);
     return true;
   }
   if (receiver.PageIndex >= image.size() / LinkPageLength) {
+    qCInfo(lcSerial, "page index %u refused: the image has pages 0 to %zu", receiver.PageIndex,
+           image.size() / LinkPageLength - 1);
     events.LogLine(EepromPageIndexErrorLine);
     return true;
   }

@@ -222,9 +222,13 @@ TEST_P(LateReplyTest, ALateReplyToAnAbandonedTransferChangesNothingAfterTheNextO
   ASSERT_TRUE(ClosePort());
   const std::string callsign = form->Callsign->Text();
 
-  if (waitsInPort) ASSERT_TRUE(device.SendHeldReply());
+  if (waitsInPort) {
+    ASSERT_TRUE(device.SendHeldReply());
+  }
   ASSERT_TRUE(OpenPort());
-  if (!waitsInPort) ASSERT_TRUE(device.SendHeldReply());
+  if (!waitsInPort) {
+    ASSERT_TRUE(device.SendHeldReply());
+  }
   const std::vector<std::string> log = Log();
   ServeFor(std::chrono::milliseconds(300));
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "com_port.h"
+#include "log_capture.h"
 #include "serial_link_fixture.h"
 #include "serial_port.h"
 
@@ -113,9 +114,12 @@ TEST_F(OpenSerialPortTest, ADeviceThatIsNoTerminalFailsItsStateAndIsClosedAgain)
   std::ofstream(file) << "x";
   links.Link(5, file);
   form->ComboBox2->SetItemIndex(4);
+  const LogCapture capture;
 
   EXPECT_FALSE(form->OpenSerialPort());
 
+  EXPECT_TRUE(capture.Has("pelnor.serial", {"tcgetattr on", "/com5 failed: Inappropriate ioctl for device"}));
+  EXPECT_TRUE(capture.Has("pelnor.serial", {"Open port: setting the line state failed"}));
   EXPECT_EQ(BoxTexts(), FailureBox);
   EXPECT_EQ(ComPort, InvalidComHandle);
   EXPECT_TRUE(PortIsFree("COM5"));
@@ -126,13 +130,18 @@ namespace {
 struct FailingStep {
   const char* name;
   std::function<void(TSerialPortCalls&)> fail;
+  const char* logged;
 };
 
 const FailingStep FailingSteps[] = {
-    {"open", [](TSerialPortCalls& calls) { calls.Open = [](const std::string&) { return InvalidComHandle; }; }},
-    {"settings", [](TSerialPortCalls& calls) { calls.BuildSettings = [](const char*, TComSettings&) { return false; }; }},
-    {"time-outs", [](TSerialPortCalls& calls) { calls.SetTimeouts = [](TComHandle, const TComTimeouts&) { return false; }; }},
-    {"state", [](TSerialPortCalls& calls) { calls.SetState = [](TComHandle, const TComSettings&) { return false; }; }},
+    {"open", [](TSerialPortCalls& calls) { calls.Open = [](const std::string&) { return InvalidComHandle; }; },
+     "Open port: opening the port failed"},
+    {"settings", [](TSerialPortCalls& calls) { calls.BuildSettings = [](const char*, TComSettings&) { return false; }; },
+     "Open port: building the settings failed"},
+    {"time-outs", [](TSerialPortCalls& calls) { calls.SetTimeouts = [](TComHandle, const TComTimeouts&) { return false; }; },
+     "Open port: setting the time-outs failed"},
+    {"state", [](TSerialPortCalls& calls) { calls.SetState = [](TComHandle, const TComSettings&) { return false; }; },
+     "Open port: setting the line state failed"},
 };
 
 }  // namespace
@@ -143,9 +152,12 @@ TEST_F(OpenSerialPortTest, EachFailingStepShowsTheOneFailureBoxAndLeavesThePortC
     dialogs.boxes.clear();
     SerialPortCalls = {};
     step.fail(SerialPortCalls);
+    const LogCapture capture;
 
     EXPECT_FALSE(form->OpenSerialPort());
 
+    EXPECT_TRUE(capture.Has("pelnor.serial", {"Open port: COM2"}));
+    EXPECT_EQ(capture.Lines("pelnor.serial").back(), step.logged);
     EXPECT_EQ(BoxTexts(), FailureBox);
     EXPECT_EQ(ComPort, InvalidComHandle);
     EXPECT_TRUE(PortIsFree("COM2"));

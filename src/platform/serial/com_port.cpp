@@ -12,8 +12,12 @@
 #include <climits>
 #include <thread>
 
+#include "com_port_diagnostics.h"
+#include "log_categories.h"
+
 struct TComPort {
   int Fd;
+  std::string Path;
   TComTimeouts Timeouts;
 };
 
@@ -49,9 +53,16 @@ tcflag_t ByteSizeFlag(std::uint8_t size) {
 
 // Sets or clears one modem line; a line without modem lines has nothing
 // to set.
-bool SetModemLine(int fd, int line, bool on) {
-  if (ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &line) == 0) return true;
-  return errno == ENOTTY || errno == EINVAL;
+bool SetModemLine(const TComPort& port, int line, bool on) {
+  if (ioctl(port.Fd, on ? TIOCMBIS : TIOCMBIC, &line) == 0 || errno == ENOTTY || errno == EINVAL) return true;
+  LogComPortFailure(on ? "TIOCMBIS" : "TIOCMBIC", port.Path, errno);
+  return false;
+}
+
+// Logs the failed call with the system's error text; false.
+bool Failed(const char* call, const std::string& path) {
+  LogComPortFailure(call, path, errno);
+  return false;
 }
 
 std::uint64_t TotalTimeout(std::uint32_t multiplier, std::uint32_t constant, std::uint32_t size) {
@@ -69,17 +80,22 @@ TComHandle OpenComPort(const std::string& name) {
   const std::string path = ComPortDevicePath(name);
   if (path.empty()) return InvalidComHandle;
   const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return InvalidComHandle;
+  if (fd < 0) {
+    Failed("open", path);
+    return InvalidComHandle;
+  }
   // TIOCEXCL keeps out other users; flock also keeps out root and this
   // process's own second open.
-  const bool exclusive = (ioctl(fd, TIOCEXCL) == 0 || errno == ENOTTY) && flock(fd, LOCK_EX | LOCK_NB) == 0;
+  const bool exclusive = (ioctl(fd, TIOCEXCL) == 0 || errno == ENOTTY || Failed("TIOCEXCL", path)) &&
+                         (flock(fd, LOCK_EX | LOCK_NB) == 0 || Failed("flock", path));
   if (!exclusive) {
     close(fd);
     return InvalidComHandle;
   }
   // What arrived before this open answers no one here.
   tcflush(fd, TCIFLUSH);
-  return new TComPort{fd, {}};
+  qCInfo(lcSerial, "opened %s", path.c_str());
+  return new TComPort{fd, path, {}};
 }
 
 void CloseComPort(TComHandle port) {
@@ -91,9 +107,12 @@ void CloseComPort(TComHandle port) {
 bool SetComState(TComHandle port, const TComSettings& settings) {
   if (!port) return false;
   speed_t speed;
-  if (!BaudConstant(settings.BaudRate, speed)) return false;
+  if (!BaudConstant(settings.BaudRate, speed)) {
+    qCInfo(lcSerial, "%u baud is no rate %s can be set to", settings.BaudRate, port->Path.c_str());
+    return false;
+  }
   termios options;
-  if (tcgetattr(port->Fd, &options) != 0) return false;
+  if (tcgetattr(port->Fd, &options) != 0) return Failed("tcgetattr", port->Path);
   cfmakeraw(&options);
   options.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
   options.c_cflag |= CLOCAL | CREAD | ByteSizeFlag(settings.ByteSize);
@@ -102,15 +121,16 @@ bool SetComState(TComHandle port, const TComSettings& settings) {
   if (settings.StopBits == TStopBits::Two) options.c_cflag |= CSTOPB;
   options.c_cc[VMIN] = 0;
   options.c_cc[VTIME] = 0;
-  if (cfsetispeed(&options, speed) != 0 || cfsetospeed(&options, speed) != 0) return false;
-  if (tcsetattr(port->Fd, TCSANOW, &options) != 0) return false;
-  return SetModemLine(port->Fd, TIOCM_DTR, settings.DtrOn) && SetModemLine(port->Fd, TIOCM_RTS, settings.RtsOn);
+  if (cfsetispeed(&options, speed) != 0 || cfsetospeed(&options, speed) != 0) return Failed("cfsetspeed", port->Path);
+  if (tcsetattr(port->Fd, TCSANOW, &options) != 0) return Failed("tcsetattr", port->Path);
+  return SetModemLine(*port, TIOCM_DTR, settings.DtrOn) && SetModemLine(*port, TIOCM_RTS, settings.RtsOn);
 }
 
 bool SetComTimeouts(TComHandle port, const TComTimeouts& timeouts) {
   if (!port) return false;
   if (TotalTimeout(timeouts.ReadTotalMultiplier, timeouts.ReadTotalConstant, ComMaxTransfer) > INT_MAX ||
       TotalTimeout(timeouts.WriteTotalMultiplier, timeouts.WriteTotalConstant, ComMaxTransfer) > INT_MAX) {
+    qCInfo(lcSerial, "time-outs for %s too long for one wait", port->Path.c_str());
     return false;
   }
   port->Timeouts = timeouts;

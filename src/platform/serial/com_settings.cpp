@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com_port.h"
+#include "log_categories.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ bool ParseDecimal(const std::string& text, std::uint32_t& value) {
   return true;
 }
 
-}  // namespace
-
-bool BuildComSettings(const char* mode, TComSettings& settings) {
+bool ParseMode(const char* mode, TComSettings& settings) {
   const std::vector<std::string> fields = SplitFields(mode);
   if (fields.size() != 4) return false;
 
@@ -43,4 +42,12 @@ bool BuildComSettings(const char* mode, TComSettings& settings) {
 
   settings = parsed;
   return true;
+}
+
+}  // namespace
+
+bool BuildComSettings(const char* mode, TComSettings& settings) {
+  if (ParseMode(mode, settings)) return true;
+  qCInfo(lcSerial, "mode text \"%s\" not understood (baud,parity,data bits,stop bits)", mode);
+  return false;
 }

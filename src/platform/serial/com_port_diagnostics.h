@@ -1,0 +1,10 @@
+#pragma once
+// What lies behind a COM port failure, for the pelnor.serial log.
+#include <string>
+
+// A hint for the usual causes of a failed open or lock; empty when the
+// error has none.
+std::string ComPortErrorHint(int error);
+
+// Logs "<call> on <path> failed: <system's text>", with the hint if any.
+void LogComPortFailure(const char* call, const std::string& path, int error);
