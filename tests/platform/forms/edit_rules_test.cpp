@@ -133,6 +133,18 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"AB", 2, 0, "12\xE2\x82\xAC", "AB"},      // a character without a byte refuses it
                       PasteCase{"AB", 2, 0, "1234\xE2\x82\xAC", "AB1234"}));  // unless it is cut off
 
+// The middle button pastes the X selection at the place clicked, cut the
+// same way. Offscreen there is no selection: a test of its own runs this
+// under X.
+TEST_F(EditRules, MiddleButtonPasteIsCutToTheRoomLeft) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard->supportsSelection()) GTEST_SKIP() << "no selection clipboard on this platform";
+  clipboard->setText("SP3XYZ-12", QClipboard::Selection);
+  edit->SetText("AB");
+  QTest::mouseClick(edit->Widget(), Qt::MiddleButton, Qt::NoModifier, QPoint(edit->Widget()->width() - 2, 5));
+  EXPECT_EQ(edit->Text(), "ABSP3X");
+}
+
 TEST_F(EditRules, ReadOnlyEditTakesNoPaste) {
   edit->SetText("AB");
   edit->SetReadOnly(true);
