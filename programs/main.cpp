@@ -10,5 +10,6 @@ int main(int argc, char** argv) {
   InstallLogMessagePattern();
   QApplication qtApplication(argc, argv);
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(ProgramIconPath)));
+  QGuiApplication::setDesktopFileName(QStringLiteral(PELNOR_DESKTOP_FILE_NAME));
   return StartApplication();
 }
