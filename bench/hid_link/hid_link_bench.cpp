@@ -46,7 +46,8 @@ struct Workbench {
     device.requests.clear();
   }
   bool Ended(const char* lastLine) const {
-    return form->Memo1->LineCount() > 0 && form->Memo1->Lines().back() == lastLine;
+    const int count = form->Memo1->LineCount();
+    return count > 0 && form->Memo1->Line(count - 1) == lastLine;
   }
 
   CountingDialogs dialogs;

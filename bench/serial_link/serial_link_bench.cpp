@@ -55,9 +55,9 @@ class Station {
   void Transfer(benchmark::State& state, TButton* button, const std::function<bool()>& done) {
     const std::size_t commands = device.Commands().size();
     const std::size_t turnarounds = device.TurnaroundTimes().size();
-    const std::size_t lines = form->Memo1->Lines().size();
+    const int lines = form->Memo1->LineCount();
     button->Click();
-    ServeHandOversUntil([&] { return form->Memo1->Lines().size() > lines; });
+    ServeHandOversUntil([&] { return form->Memo1->LineCount() > lines; });
     const auto first = std::chrono::steady_clock::now();
     ServeHandOversUntil(done);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - first;
@@ -71,7 +71,8 @@ class Station {
   }
 
   bool LogEndsWith(const std::string& line) const {
-    return !form->Memo1->Lines().empty() && form->Memo1->Lines().back() == line;
+    const int count = form->Memo1->LineCount();
+    return count > 0 && form->Memo1->Line(count - 1) == line;
   }
 
   void Report(benchmark::State& state, std::uint32_t pagesPerTransfer) {

@@ -21,11 +21,17 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+// As many reports as hidraw queues for one handle; a device that keeps
+// sending cannot hold the open longer than that.
+constexpr int MostQueuedReports = 64;
+
 // A reply that came after its wait ran out is still handed to the next
 // open; an operation must see only replies to its own requests.
 void DiscardQueuedReports(THidHandle& handle) {
   THidReport report;
-  while (const std::size_t length = handle.ReadQueuedReport(report)) {
+  for (int discarded = 0; discarded < MostQueuedReports; ++discarded) {
+    const std::size_t length = handle.ReadQueuedReport(report);
+    if (length == 0) return;
     qCInfo(lcHid).noquote() << "discarded a report queued before this operation:" << HexBytes(report.data(), length);
   }
 }

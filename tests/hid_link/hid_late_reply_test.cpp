@@ -62,4 +62,10 @@ TEST_F(HidLateReply, TheOperationFailsAtThatPageAndARetryAtOnceHasEveryPageInIts
   }
 }
 
+TEST_F(HidLateReply, ADeviceThatNeverStopsSendingDoesNotHoldTheOpen) {
+  device.babbling = true;
+  Click(4);
+  EXPECT_EQ(Log(), Joined({{FoundLine, "Page read error: 1/64", ChecksumErrorLine}}));
+}
+
 }  // namespace
