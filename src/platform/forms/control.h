@@ -15,6 +15,10 @@ class TObject {
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// Controls that change often (the log box, the progress bar) draw their
+// latest state at most this often instead of repainting on every change.
+inline constexpr int DeferredPaintMilliseconds = 50;
+
 // Control text is a byte string shown through the Latin-1 mapping.
 QString ToQString(const std::string& bytes);
 std::string FromQString(const QString& text);

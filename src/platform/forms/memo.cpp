@@ -6,14 +6,6 @@
 
 #include <stdexcept>
 
-namespace {
-
-// Gathered lines are shown at most this often: a loop that lets pending
-// messages run after every line would otherwise repaint the box per line.
-constexpr int FlushMilliseconds = 50;
-
-}  // namespace
-
 TMemo::TMemo(QWidget* parent, std::string name) : TControl(std::move(name), new QPlainTextEdit(parent)) {
   edit_ = static_cast<QPlainTextEdit*>(Widget());
   edit_->setReadOnly(true);
@@ -27,7 +19,7 @@ void TMemo::AddLine(const std::string& line) {
   gathered_.push_back(line);
   if (!flushPending_) {
     flushPending_ = true;
-    QTimer::singleShot(FlushMilliseconds, edit_, [this] { Flush(); });
+    QTimer::singleShot(DeferredPaintMilliseconds, edit_, [this] { Flush(); });
   }
 }
 

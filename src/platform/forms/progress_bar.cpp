@@ -3,13 +3,6 @@
 #include <QProgressBar>
 #include <QTimer>
 
-namespace {
-
-// A moved bar is drawn at most this often.
-constexpr int RepaintMilliseconds = 50;
-
-}  // namespace
-
 TProgressBar::TProgressBar(QWidget* parent, std::string name)
     : TControl(std::move(name), new QProgressBar(parent)) {
   bar_ = static_cast<QProgressBar*>(Widget());
@@ -40,7 +33,7 @@ void TProgressBar::DeferRepaint() {
   if (repaintPending_) return;
   repaintPending_ = true;
   bar_->setUpdatesEnabled(false);
-  QTimer::singleShot(RepaintMilliseconds, bar_, [this] {
+  QTimer::singleShot(DeferredPaintMilliseconds, bar_, [this] {
     repaintPending_ = false;
     bar_->setUpdatesEnabled(true);
   });
