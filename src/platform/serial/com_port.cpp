@@ -92,8 +92,9 @@ TComHandle OpenComPort(const std::string& name) {
     close(fd);
     return InvalidComHandle;
   }
-  // What arrived before this open answers no one here.
-  tcflush(fd, TCIFLUSH);
+  // What arrived before this open answers no one here. A port that cannot
+  // discard it still opens.
+  if (tcflush(fd, TCIFLUSH) != 0) Failed("tcflush", path);
   qCInfo(lcSerial, "opened %s", path.c_str());
   return new TComPort{fd, path, {}};
 }

@@ -16,7 +16,8 @@ constexpr TComHandle InvalidComHandle = nullptr;
 
 // Opens the port for reading and writing, exclusively: a port held by any
 // other open, in this process or another, cannot be opened. Bytes the port
-// held before the open are discarded.
+// held before the open are discarded; a port that cannot discard them
+// (no terminal) opens all the same, with a log line.
 TComHandle OpenComPort(const std::string& name);
 void CloseComPort(TComHandle port);
 

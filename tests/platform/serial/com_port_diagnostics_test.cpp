@@ -34,6 +34,12 @@ const HintCase HintCases[] = {
 class ComPortLog : public testing::Test {
  protected:
   void SetUp() override { links.Link(2, line.DevicePath()); }
+  // Links COM<number> to a plain file, which is no terminal.
+  void LinkPlainFile(int number) {
+    const std::string file = links.Root() + "/plain_file";
+    std::ofstream(file) << "x";
+    links.Link(number, file);
+  }
 
   TComLinkFolder links;
   TPseudoTerminal line;
@@ -79,10 +85,17 @@ TEST_F(ComPortLog, APortAlreadyHeldNamesTheLockAndThePrograms) {
   CloseComPort(held);
 }
 
+TEST_F(ComPortLog, APortThatCannotDiscardItsInputOpensAndSaysWhy) {
+  LinkPlainFile(6);
+  const TComHandle port = OpenComPort("COM6");
+  EXPECT_NE(port, InvalidComHandle);
+  CloseComPort(port);
+
+  EXPECT_TRUE(capture.Has("pelnor.serial", {"tcflush on", "/com6 failed: Inappropriate ioctl for device"}));
+}
+
 TEST_F(ComPortLog, SetUpFailuresNameTheCallAndTheSystemsText) {
-  const std::string file = links.Root() + "/plain_file";
-  std::ofstream(file) << "x";
-  links.Link(6, file);
+  LinkPlainFile(6);
   const TComHandle port = OpenComPort("COM6");
   ASSERT_NE(port, InvalidComHandle);
   TComSettings settings;
