@@ -17,6 +17,7 @@ class TCountedEvents : public TReceiveEvents {
  public:
   void OnFirmwarePageAck() override { ++Replies; }
   void OnConfigPageAck() override { ++Replies; }
+  bool TakesConfigPage(std::uint16_t) override { return true; }
   void OnConfigPageReceived() override { ++Replies; }
   void LogLine(std::string_view) override {}
   int Replies = 0;

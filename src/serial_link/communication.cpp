@@ -15,23 +15,35 @@ TThreadPtr<TCommThread> CommThread;
 
 namespace {
 
-// A reply of a kind this worker has started no transfer of answers an
-// abandoned worker's transfer: it changes nothing.
-bool Started(const TLinkTransfer& transfer) { return transfer.Code != NoLinkRequest; }
+// A reply of a kind that has no running transfer answers an abandoned
+// worker's transfer or an ended one: it changes nothing.
+bool Running(const TLinkTransfer& transfer) { return transfer.Code != NoLinkRequest; }
+
+// Takes no further reply of its kind until a new transfer of that kind starts.
+void End(TLinkTransfer& transfer) { transfer = {}; }
+
+void DropAck(std::uint8_t code, const char* transfer) {
+  qCInfo(lcSerial, "acknowledgement 0x%02X dropped: no %s is running", code, transfer);
+}
+
+// Closes the port however the worker's loop ends, an exception from a
+// hand-over included.
+void ClosePortAtEnd(TComHandle port) {
+  CloseComPort(port);
+  qCInfo(lcSerial, "worker ended; port closed");
+}
 
 }  // namespace
 
 TCommThread::TCommThread(TForm1& form, TComHandle port) : form_(form), port_(port) {}
 
 void TCommThread::Execute() {
-  // Closed however the loop ends, an exception from a hand-over included.
-  const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, CloseComPort);
+  const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, ClosePortAtEnd);
   while (!Terminated()) {
-    NotePortReadable(ReadPort(port_, LinkReceiver, ReceivedImage, *this));
+    NotePortReadable(ReadPort(port_, receiver_, ReceivedImage, *this));
     replyWatch_.Check();
     StartTransfer(TakeLinkRequest());
   }
-  qCInfo(lcSerial, "worker ended; port closed");
 }
 
 void TCommThread::NotePortReadable(bool readable) {
@@ -47,14 +59,14 @@ void TCommThread::NotePortReadable(bool readable) {
 void TCommThread::StartTransfer(TLinkTransfer request) {
   switch (request.Code) {
     case FirmwareUploadRequest:
-      ResetReceiveRing(LinkReceiver);
+      ResetReceiveRing(receiver_);
       upload_ = std::move(request);
       qCInfo(lcSerial, "firmware upload started: pages 0 to %u", upload_.Counters.LastPageIndex);
       SendUploadPage();
       LogLine(PageLine(FirmwarePageSentLine, upload_.Counters.CurrentPage));
       break;
     case ConfigWriteRequest:
-      ResetReceiveRing(LinkReceiver);
+      ResetReceiveRing(receiver_);
       write_ = std::move(request);
       qCInfo(lcSerial, "configuration write started: pages 0 to %u", write_.Counters.LastPageIndex);
       SendWritePage();
@@ -91,7 +103,7 @@ void TCommThread::SendReadRequest() {
 }
 
 void TCommThread::OnFirmwarePageAck() {
-  if (!Started(upload_)) return;
+  if (!Running(upload_)) return DropAck(FirmwarePageAck, "firmware upload");
   replyWatch_.Answered();
   LogLine(PageReceiveAckLine);
   TPageCounters& counters = upload_.Counters;
@@ -101,6 +113,7 @@ void TCommThread::OnFirmwarePageAck() {
     ShowUploadProgress(static_cast<int>(counters.CurrentPage));
     LogLine(PageLine(FirmwarePageSentLine, counters.CurrentPage));
   } else {
+    End(upload_);
     LogLine(SendFinishedLine);
     qCInfo(lcSerial, "firmware upload finished");
     ShowUploadProgress(0);
@@ -108,7 +121,7 @@ void TCommThread::OnFirmwarePageAck() {
 }
 
 void TCommThread::OnConfigPageAck() {
-  if (!Started(write_)) return;
+  if (!Running(write_)) return DropAck(ConfigPageAck, "configuration write");
   replyWatch_.Answered();
   LogLine(PageReceiveAckLine);
   TPageCounters& counters = write_.Counters;
@@ -118,13 +131,23 @@ void TCommThread::OnConfigPageAck() {
     SyncWithUi();
     LogLine(PageLine(EepromPageSentLine, counters.CurrentPage));
   } else {
+    End(write_);
     LogLine(SendFinishedLine);
     qCInfo(lcSerial, "configuration write finished");
   }
 }
 
+bool TCommThread::TakesConfigPage(std::uint16_t page) {
+  if (!Running(read_)) {
+    qCInfo(lcSerial, "page %u dropped: no read is running", page);
+    return false;
+  }
+  if (page == read_.Counters.CurrentPage) return true;
+  qCInfo(lcSerial, "page %u dropped: the read awaits page %u", page, read_.Counters.CurrentPage);
+  return false;
+}
+
 void TCommThread::OnConfigPageReceived() {
-  if (!Started(read_)) return;
   replyWatch_.Answered();
   LogLine(EepromPageReceivedLine);
   TPageCounters& counters = read_.Counters;
@@ -135,6 +158,7 @@ void TCommThread::OnConfigPageReceived() {
     LogLine(PageLine(EepromReadRequestLine, counters.CurrentPage));
     return;
   }
+  End(read_);
   LogLine(EepromReadFinishedLine);
   if (!ReceivedImageChecksumOk()) return;
   qCInfo(lcSerial, "configuration read finished; image checksum good, decoding");

@@ -29,6 +29,8 @@ class TCommThread : public TThread, private TReceiveEvents {
 
   void OnFirmwarePageAck() override;
   void OnConfigPageAck() override;
+  // Takes only the page the running read asked for last.
+  bool TakesConfigPage(std::uint16_t page) override;
   void OnConfigPageReceived() override;
   // Hands the line to the user-interface thread, which appends it to Memo1.
   void LogLine(std::string_view line) override;
@@ -41,8 +43,12 @@ class TCommThread : public TThread, private TReceiveEvents {
 
   TForm1& form_;
   const TComHandle port_;
-  // The transfer of each kind taken last; each moves on by its own replies.
-  // None before this worker takes a request of that kind.
+  // Starts empty, in frame search: nothing received before the open
+  // survives it.
+  TLinkReceiver receiver_;
+  // The running transfer of each kind; each moves on by its own replies.
+  // None before this worker takes a request of that kind, nor once the
+  // transfer has ended.
   TLinkTransfer upload_;
   TLinkTransfer write_;
   TLinkTransfer read_;

@@ -24,10 +24,6 @@ struct TLinkReceiver {
   std::uint16_t PageSum = 0;
 };
 
-// The program's receive side. It outlives the workers: bytes one leaves
-// are parsed by the next.
-extern TLinkReceiver LinkReceiver;
-
 // Where the parser's results go. Each call comes after the ring has moved
 // past the reply, so a handler may send the next page at once.
 class TReceiveEvents {
@@ -35,6 +31,9 @@ class TReceiveEvents {
   // A good 0x41 and a good 0x81 frame.
   virtual void OnFirmwarePageAck() = 0;
   virtual void OnConfigPageAck() = 0;
+  // Asked once a 0x91 reply's page is all in, before it is checked and
+  // stored: false drops the page unstored, with no event.
+  virtual bool TakesConfigPage(std::uint16_t page) = 0;
   // A good page of a 0x91 reply, already stored in the image.
   virtual void OnConfigPageReceived() = 0;
   // A line for the log box.
@@ -55,5 +54,6 @@ bool FrameChecksumOk(const TReceiveRing& ring, std::uint8_t length);
 
 // Consumes the ring as far as complete frames and pages allow. A page is
 // written into image only at the place its index names inside the image;
-// a page whose index lies past the image is dropped with a log line.
+// a page whose index lies past the image is dropped with a log line, one
+// the events do not take is dropped silently.
 void ParseReceived(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& events);

@@ -3,6 +3,7 @@
 // and transfers that stall on a bad or missing reply.
 #include "communication.h"
 #include "link_request.h"
+#include "log_capture.h"
 #include "serial_port.h"
 #include "transfer_log_lines.h"
 #include "worker_fixture.h"
@@ -63,6 +64,25 @@ TEST_F(PortLifecycleTest, CloseInTheMiddleOfAReadAbandonsItAndFreesThePort) {
   ServeFor(std::chrono::milliseconds(300));
   EXPECT_EQ(device.Commands().size(), 6u);
   EXPECT_EQ(Log(), log);
+}
+
+TEST_F(PortLifecycleTest, HalfAPageBeforeCloseDoesNotSpoilTheFirstReadAfterTheNextOpen) {
+  LogCapture capture("pelnor.serial.trace=true");
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  device.FaultOnPage(3, TDeviceFault::HalfPage);
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return capture.Has("pelnor.serial.trace", {"received frame FF 91 00 03"}); }));
+  ASSERT_TRUE(ClosePort());
+  std::vector<std::string> expected = Log();
+
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+
+  const std::vector<std::string> read = ReadLog();
+  expected.insert(expected.end(), read.begin(), read.end());
+  EXPECT_EQ(Log(), expected);
 }
 
 TEST_F(PortLifecycleTest, ARequestPostedWithNoPortOpenStartsAtTheNextOpen) {

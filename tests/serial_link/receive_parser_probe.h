@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,13 @@ class TRecordedEvents : public TReceiveEvents {
  public:
   void OnFirmwarePageAck() override { Events.emplace_back(FirmwareAckEvent); }
   void OnConfigPageAck() override { Events.emplace_back(ConfigAckEvent); }
+  bool TakesConfigPage(std::uint16_t page) override { return !Refused || *Refused != page; }
   void OnConfigPageReceived() override { Events.emplace_back(PageEvent); }
   void LogLine(std::string_view line) override { Events.emplace_back(line); }
 
   std::vector<std::string> Events;
+  // A page not taken; every page is taken when none is set.
+  std::optional<std::uint16_t> Refused;
 };
 
 class TGuardedImage {

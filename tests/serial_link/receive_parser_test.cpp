@@ -128,6 +128,19 @@ TEST_F(ReceiveParser, PageStoredAtTheIndexItCarries) {
   EXPECT_EQ(ImagePage(1)[0], 0xA5);
 }
 
+TEST_F(ReceiveParser, APageTheEventsDoNotTakeIsDroppedUncheckedAndUnstored) {
+  events.Refused = 6;
+  auto spoiled = PageReply(6, CountingPage(4));
+  spoiled[8 + 3] ^= 0x01;  // not taken, so its sum is never looked at
+  Feed(PageReply(6, CountingPage(4)));
+  Feed(spoiled);
+  Feed(PageReply(2, CountingPage(5)));
+  EXPECT_EQ(events.Events, (Events{PageEvent}));
+  EXPECT_EQ(ImagePage(6)[0], 0xA5);
+  EXPECT_EQ(ImagePage(2)[0], 5);
+  EXPECT_EQ(receiver.State, TParserState::FrameSearch);
+}
+
 TEST_F(ReceiveParser, PageSumMismatchLoggedOnceAndNothingStored) {
   auto reply = PageReply(4, CountingPage(9));
   reply[8 + 17] ^= 0x01;

@@ -1,5 +1,11 @@
 // The pelnor.serial log of the transfers and the pelnor.serial.trace of
 // the bytes, against the simulated device.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <atomic>
+
 #include "communication.h"
 #include "hex_bytes.h"
 #include "link_frame.h"
@@ -42,6 +48,36 @@ TEST_F(TransferDiagnosticsTest, AFullReadTracesEveryRequestFrameAndPageReplyInHe
 
   ASSERT_TRUE(ClosePort());
   EXPECT_EQ(capture.Lines("pelnor.serial").back(), "worker ended; port closed");
+}
+
+namespace {
+
+std::string heldPath;
+std::atomic<bool> freeAtTheEndLine{false};
+QtMessageHandler capturing = nullptr;
+
+// At the worker's last line, whether another open could lock the port.
+void NoteWhetherThePortIsFree(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message == "worker ended; port closed") {
+    const int fd = open(heldPath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    freeAtTheEndLine = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (fd >= 0) close(fd);
+  }
+  capturing(type, context, message);
+}
+
+}  // namespace
+
+TEST_F(TransferDiagnosticsTest, TheWorkersEndIsLoggedOnceItsPortIsClosed) {
+  heldPath = device.DevicePath();
+  capturing = qInstallMessageHandler(NoteWhetherThePortIsFree);
+  const bool opened = OpenPort();
+  const bool closed = ClosePort();
+  qInstallMessageHandler(capturing);
+
+  ASSERT_TRUE(opened && closed);
+  EXPECT_EQ(capture.Lines("pelnor.serial").back(), "worker ended; port closed");
+  EXPECT_TRUE(freeAtTheEndLine);
 }
 
 TEST_F(TransferDiagnosticsTest, AWriteTracesEachFrameWithItsPageAndEachAck) {

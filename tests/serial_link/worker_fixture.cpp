@@ -6,12 +6,10 @@
 
 #include "communication.h"
 #include "configuration_codec.h"
-#include "receive_parser.h"
 #include "transfer_log_lines.h"
 #include "ui_hand_over.h"
 
 WorkerTest::WorkerTest() {
-  ResetReceiveRing(LinkReceiver);
   std::fill(std::begin(ReceivedImage), std::end(ReceivedImage), 0);
   links.Link(2, device.DevicePath());
   form->ComboBox2->SetItemIndex(1);
