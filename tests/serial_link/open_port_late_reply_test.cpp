@@ -24,7 +24,7 @@ class OpenPortLateReplyTest : public WorkerTest {
     const std::vector<std::string> read = ReadLog();
     const std::vector<std::string> stalled(read.begin(), read.begin() + 2 * StalledPage + 1);
     EXPECT_TRUE(ServeUntil([&] { return Log() == stalled; }));
-    EXPECT_EQ(device.Commands().size(), StalledPage + 1u);
+    EXPECT_TRUE(device.WaitForCommands(StalledPage + 1u));
     return stalled;
   }
 
