@@ -40,7 +40,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     case TProfileWriteResult::Written:
       return;
     case TProfileWriteResult::LineBreakInValue:
-      throw Exception(key + " holds a line break and cannot be written to " + fileName_ + ".");
+      throw EFileError(key + " holds a line break and cannot be written to " + fileName_ + ".", fileName_);
     case TProfileWriteResult::NameRefused:
       qCInfo(lcFiles, "Could not write %s: section [%s] or key %s would not read back", fileName_.c_str(),
              section.c_str(), key.c_str());
@@ -60,4 +60,4 @@ void TIniFile::UpdateFile() {
   if (written_ && ReplaceFileContents(fileName_, written_->Bytes()) != TFileReplaceResult::Replaced) RefuseWrite();
 }
 
-void TIniFile::RefuseWrite() const { throw Exception("Unable to write to " + fileName_); }
+void TIniFile::RefuseWrite() const { throw EFileError("Unable to write to " + fileName_, fileName_); }

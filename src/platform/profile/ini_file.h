@@ -31,7 +31,7 @@ class TIniFile {
   std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
   bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
-  // Each raises Exception "<key> holds a line break and cannot be written
+  // Each raises EFileError "<key> holds a line break and cannot be written
   // to <file name>." for a value with a line break, and "Unable to write to
   // <file name>" when the file cannot be read or a name cannot be written.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
