@@ -1,6 +1,7 @@
 // One export and one import of the factory settings, through the menu
-// handlers, on a file in a temporary folder; and imports of files just
-// under the size the import reads, filled with what costs the parse most.
+// handlers, on a file in a temporary folder; and imports of, and exports
+// into, files just under the size the import reads, filled with what costs
+// the parse most.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -62,17 +63,23 @@ void ImportFactorySettings(benchmark::State& state) {
 }
 BENCHMARK(ImportFactorySettings)->Unit(benchmark::kMillisecond);
 
-// The factory file followed by copies of one line up to just under the bound.
+// Copies of one line after text, up to just under the bound.
+std::string FillToTheBound(std::string text, const std::string& line) {
+  while (text.size() + line.size() <= MaxSettingsFileSize) text += line;
+  return text;
+}
+
+std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The factory file followed by copies of one line.
 void ImportLargeFile(benchmark::State& state, const std::string& line) {
   Workbench bench;
   bench.form->Savetofile1Click(nullptr);
   const auto path = bench.folder / "pelnor.cfg";
-  std::string text;
-  {
-    std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), {});
-  }
-  while (text.size() + line.size() <= MaxSettingsFileSize) text += line;
+  const std::string text = FillToTheBound(FileText(path), line);
   std::ofstream(path, std::ios::binary) << text;
   state.counters["bytes"] = static_cast<double>(text.size());
   for (auto _ : state) bench.form->Readfromfile1Click(nullptr);
@@ -82,5 +89,26 @@ BENCHMARK_CAPTURE(ImportLargeFile, comment_lines, std::string("; " + std::string
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ImportLargeFile, short_keys, std::string("[Radio]\r\nk=1\r\n"))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ImportLargeFile, empty_lines, std::string("\n"))->Unit(benchmark::kMillisecond);
+
+// An export into a file of copies of one line that holds none of the keys,
+// as a large file picked by mistake; the file is put back before each one.
+void ExportIntoLargeFile(benchmark::State& state, const std::string& line) {
+  Workbench bench;
+  const auto path = bench.folder / "pelnor.cfg";
+  const std::string text = FillToTheBound({}, line);
+  state.counters["bytes"] = static_cast<double>(text.size());
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::ofstream(path, std::ios::binary) << text;
+    state.ResumeTiming();
+    bench.form->Savetofile1Click(nullptr);
+  }
+  if (bench.dialogs.boxes != 0) state.SkipWithError("the export showed a box");
+}
+BENCHMARK_CAPTURE(ExportIntoLargeFile, comment_lines, std::string("; " + std::string(60, 'c') + "\r\n"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportIntoLargeFile, short_keys, std::string("[Radio]\r\nk=1\r\n"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportIntoLargeFile, empty_lines, std::string("\n"))->Unit(benchmark::kMillisecond);
 
 }  // namespace

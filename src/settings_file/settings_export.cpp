@@ -38,7 +38,8 @@ void TForm1::Savetofile1Click(TObject*) {
   SaveDialog1->InitialDir = SettingsFolder();
   if (!SaveDialog1->Execute()) return;
 
-  TIniFile ini(SaveDialog1->FileName);
+  // A file larger than the import reads is no settings file.
+  TIniFile ini(SaveDialog1->FileName, MaxSettingsFileSize);
   WriteSettings(ini, {*this, *Form4});
   ini.UpdateFile();
 }

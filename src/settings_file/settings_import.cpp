@@ -6,28 +6,27 @@
 #include "ini_file.h"
 #include "integer_conversion.h"
 #include "log_categories.h"
+#include "profile_index.h"
 #include "settings_file_dialogs.h"
 #include "settings_keys.h"
 
 namespace {
 
 // Sets each control at once, in table order, so that Uploadpctime is set
-// before Ntp_enable.
-void ReadSettings(const TIniFile& ini, const TSettingsForms& forms) {
+// before Ntp_enable. Numbers and truth values read as the INI file class
+// reads them.
+void ReadSettings(const TProfileIndex& file, const TSettingsForms& forms) {
   for (const auto& row : SettingsKeys()) {
+    const auto value = [&] { return file.Read(row.Section, row.Key, ""); };
     std::visit(TOverloaded{
                    [&](const TTextKey& key) {
-                     key.Control(forms)->SetText(ini.ReadString(row.Section, row.Key, key.ReadDefault));
+                     key.Control(forms)->SetText(file.Read(row.Section, row.Key, key.ReadDefault));
                    },
                    [&](const TIntegerKey& key) {
-                     key.Control(forms)->SetText(IntToStr(ini.ReadInteger(row.Section, row.Key, key.ReadDefault)));
+                     key.Control(forms)->SetText(IntToStr(IniInteger(value(), key.ReadDefault)));
                    },
-                   [&](const TIndexKey& key) {
-                     key.Control(forms)->SetItemIndex(ini.ReadInteger(row.Section, row.Key, key.ReadDefault));
-                   },
-                   [&](const TCheckKey& key) {
-                     key.Control(forms)->SetChecked(ini.ReadBool(row.Section, row.Key, key.ReadDefault));
-                   },
+                   [&](const TIndexKey& key) { key.Control(forms)->SetItemIndex(IniInteger(value(), key.ReadDefault)); },
+                   [&](const TCheckKey& key) { key.Control(forms)->SetChecked(IniBool(value(), key.ReadDefault)); },
                },
                row.Value);
   }
@@ -44,13 +43,13 @@ void TForm1::Readfromfile1Click(TObject*) {
   const TFileContents file = ReadFileContents(fileName, MaxSettingsFileSize);
   if (file.State != TFileState::Read) {
     qCInfo(lcFiles, "Could not read settings file %s: %s", fileName.c_str(), file.Error.c_str());
-    InformationBox(UnreadableSettingsFileText(fileName));
+    InformationBox(UnreadableSettingsFileText(fileName), fileName);
     return;
   }
 
-  const TIniFile ini(fileName, file.Bytes);
-  if (ini.ReadString(HeaderSection, VersionKey, UnknownVersion) != ConfigurationVersion) {
+  const TProfileIndex settings{TProfileText(file.Bytes)};
+  if (settings.Read(HeaderSection, VersionKey, UnknownVersion) != ConfigurationVersion) {
     InformationBox(VersionNotice);
   }
-  ReadSettings(ini, {*this, *Form4});
+  ReadSettings(settings, {*this, *Form4});
 }

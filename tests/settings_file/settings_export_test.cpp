@@ -3,6 +3,7 @@
 #include "file_limit.h"
 #include "log_capture.h"
 #include "ordinary_file_user.h"
+#include "settings_file_dialogs.h"
 #include "settings_file_fixture.h"
 
 namespace {
@@ -196,6 +197,35 @@ TEST_F(SettingsExport, RefusedWritesLeaveTheOldFile) {
   ::chmod(locked.File("").c_str(), 0755);
   EXPECT_EQ(Text(locked.File("a.cfg")), before);
   EXPECT_EQ(locked.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+// An existing file larger than the import reads is no settings file: the
+// export refuses it before reading it and leaves it as it was. One at the
+// bound is written into.
+TEST_F(SettingsExport, RefusesAnExistingFileLargerThanTheImportBound) {
+  LogCapture log;
+  for (const std::size_t size : {MaxSettingsFileSize + 1, MaxSettingsFileSize}) {
+    SCOPED_TRACE(size);
+    const auto file = folder.File("big.cfg");
+    std::string before = "[Radio]\r\nCallsign=KEEP\r\n; padding:";
+    before.resize(size, 'p');
+    SetText(file, before);
+    dialogs.boxes.clear();
+    Export(file);
+    if (size > MaxSettingsFileSize) {
+      ASSERT_EQ(dialogs.boxes.size(), 1u);
+      EXPECT_EQ(dialogs.boxes[0].Kind, TMessageBoxKind::Error);
+      EXPECT_EQ(dialogs.boxes[0].Text, "Unable to write to " + file + ".");
+      EXPECT_TRUE(Text(file) == before);
+      EXPECT_TRUE(log.Has("pelnor.files", {file, "File too large"}));
+    } else {
+      EXPECT_TRUE(dialogs.boxes.empty());
+      const auto lines = Lines(Text(file));
+      EXPECT_EQ(std::count(lines.begin(), lines.end(), "Callsign=NOCALL"), 1);
+      EXPECT_EQ(lines[2].substr(0, 10), "; padding:");
+    }
+  }
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"big.cfg"});
 }
 
 TEST_F(SettingsExport, RefusalsLogTheFileAndTheSystemError) {

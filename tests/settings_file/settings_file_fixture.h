@@ -1,6 +1,6 @@
 #pragma once
-// A factory main window and packet filter dialog, scripted dialogs and a
-// temporary folder, with the two menu items run as a user would.
+// A factory main window and packet filter dialog and a temporary folder;
+// with scripted dialogs, the two menu items run as a user would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,19 +15,10 @@
 #include "settings_keys.h"
 #include "temporary_folder.h"
 
-class SettingsFileTest : public testing::Test {
+class SettingsFormsTest : public testing::Test {
  protected:
-  SettingsFileTest() : previousForm4_(Form4) { Form4 = filter.get(); }
-  ~SettingsFileTest() override { Form4 = previousForm4_; }
-
-  void Export(const std::string& path) {
-    dialogs.QueueFile(path);
-    form->Savetofile1->Click();
-  }
-  void Import(const std::string& path) {
-    dialogs.QueueFile(path);
-    form->Readfromfile1->Click();
-  }
+  SettingsFormsTest() : previousForm4_(Form4) { Form4 = filter.get(); }
+  ~SettingsFormsTest() override { Form4 = previousForm4_; }
 
   std::string Text(const std::string& path) const {
     const auto bytes = ReadBytes(path);
@@ -44,13 +35,26 @@ class SettingsFileTest : public testing::Test {
     Form4 = filter.get();
   }
 
-  ScriptedDialogs dialogs;
   TemporaryFolder folder;
   std::unique_ptr<TForm1> form = std::make_unique<TForm1>();
   std::unique_ptr<TForm4> filter = std::make_unique<TForm4>();
 
  private:
   TForm4* previousForm4_;
+};
+
+class SettingsFileTest : public SettingsFormsTest {
+ protected:
+  void Export(const std::string& path) {
+    dialogs.QueueFile(path);
+    form->Savetofile1->Click();
+  }
+  void Import(const std::string& path) {
+    dialogs.QueueFile(path);
+    form->Readfromfile1->Click();
+  }
+
+  ScriptedDialogs dialogs;
 };
 
 // A control's state as text: the edit's text, the item index or 0/1.

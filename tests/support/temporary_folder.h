@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+// The names in a folder as the file system gives them, sorted.
+inline std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 class TemporaryFolder {
  public:
   TemporaryFolder() {
@@ -24,12 +32,7 @@ class TemporaryFolder {
 
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> Entries() const { return FolderEntries(path_); }
 
  private:
   std::filesystem::path path_;

@@ -37,15 +37,18 @@ class TFileDescriptor {
   int fd_;
 };
 
-bool WriteAll(int fd, std::string_view bytes) {
+// 0, or the error that stopped the writing. A write that takes no byte sets
+// no errno and counts as an I/O error.
+int WriteAll(int fd, std::string_view bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
     written += static_cast<std::size_t>(n);
   }
-  return true;
+  return 0;
 }
 
 // The folder part of a path with its trailing "/", empty for a bare name.
@@ -111,7 +114,7 @@ std::optional<TFailedStep> FillAndRename(TFileDescriptor& file, const struct sta
     }
     if (::fchmod(file.Get(), original->st_mode & 07777) != 0) return Failed("keeping the permissions");
   }
-  if (!WriteAll(file.Get(), bytes)) return Failed("writing");
+  if (const int error = WriteAll(file.Get(), bytes)) return Failed("writing", error);
   if (::fsync(file.Get()) != 0) return Failed("flushing to disk");
   if (!file.Close()) return Failed("closing");
   if (::rename(temporary.c_str(), target.c_str()) != 0) return Failed("renaming the new file over it");

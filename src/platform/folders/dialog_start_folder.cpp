@@ -4,14 +4,14 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "control.h"
+#include "file_names.h"
 #include "log_categories.h"
 
 std::string DialogStartFolder(const std::string& programFolder, const std::string& subfolder) {
   const std::string programOwn = programFolder + subfolder;
-  if (QFileInfo(ToQString(programOwn)).isDir()) return programOwn + "/";
+  if (QFileInfo(FileNameToQString(programOwn)).isDir()) return programOwn + "/";
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString userOwn = documents + "/Pelnor Rudi/" + ToQString(subfolder);
+  const QString userOwn = documents + "/Pelnor Rudi/" + FileNameToQString(subfolder);
   if (!QDir().mkpath(userOwn)) qCInfo(lcFiles) << "cannot create the dialog folder" << userOwn;
-  return FromQString(userOwn) + "/";
+  return FileNameFromQString(userOwn) + "/";
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "exception.h"
+#include "file_names.h"
 
 namespace {
 TApplication theApplication;
@@ -38,7 +39,8 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 void TApplication::ShowException(const std::exception& e) {
-  Dialogs().ShowMessageBox({TMessageBoxKind::Error, title_, ErrorBoxText(e.what())});
+  const auto* fileError = dynamic_cast<const EFileError*>(&e);
+  Dialogs().ShowMessageBox({TMessageBoxKind::Error, title_, ErrorBoxText(e.what()), fileError ? fileError->FileName() : ""});
 }
 
 void TApplication::MessageBox(const std::string& text, const std::string& caption, TMessageBoxKind kind) {
@@ -46,7 +48,7 @@ void TApplication::MessageBox(const std::string& text, const std::string& captio
 }
 
 std::string TApplication::ExeName() const {
-  return QCoreApplication::instance() ? FromQString(QCoreApplication::applicationFilePath()) : std::string();
+  return QCoreApplication::instance() ? FileNameFromQString(QCoreApplication::applicationFilePath()) : std::string();
 }
 
 std::string TApplication::ExeFolder() const {

@@ -16,8 +16,8 @@ TDialogProvider& Dialogs() {
 
 void SetDialogProvider(TDialogProvider* provider) { installed = provider; }
 
-void InformationBox(const std::string& text) {
-  Dialogs().ShowMessageBox({TMessageBoxKind::Information, "Information", text});
+void InformationBox(const std::string& text, const std::string& fileName) {
+  Dialogs().ShowMessageBox({TMessageBoxKind::Information, "Information", text, fileName});
 }
 
 void PlainMessageBox(const std::string& text) {

@@ -16,22 +16,26 @@ struct TMessageBoxRequest {
   TMessageBoxKind Kind;
   std::string Caption;
   std::string Text;
+  // The file name that Text quotes, in the file system's bytes, shown as
+  // the file dialogs show it; empty when the text names no file.
+  std::string FileName = {};
 };
 
 enum class TFileDialogKind { Open, Save };
 
 struct TFileDialogRequest {
   TFileDialogKind Kind;
-  std::string InitialDir;
-  std::string FileName;
-  std::string Filter;  // "Description (*.ext)|*.ext"
+  std::string InitialDir;  // a file name, as FileName
+  std::string FileName;    // the file system's bytes
+  std::string Filter;      // control text: "Description (*.ext)|*.ext"
 };
 
 class TDialogProvider {
  public:
   virtual ~TDialogProvider() = default;
   virtual void ShowMessageBox(const TMessageBoxRequest& request) = 0;
-  // The chosen file's path, or nothing when the user cancelled.
+  // The chosen file's path in the file system's bytes, or nothing when the
+  // user cancelled.
   virtual std::optional<std::string> ExecuteFileDialog(const TFileDialogRequest& request) = 0;
   // Shows the form modally and returns its modal result once it is closed.
   virtual int ShowModal(TForm& form) = 0;
@@ -41,8 +45,9 @@ TDialogProvider& Dialogs();
 // Installs a provider (not owned); nullptr restores the Qt one.
 void SetDialogProvider(TDialogProvider* provider);
 
-// The class library's information box with one OK button.
-void InformationBox(const std::string& text);
+// The class library's information box with one OK button; fileName is the
+// file that the text quotes, if any (see TMessageBoxRequest).
+void InformationBox(const std::string& text, const std::string& fileName = {});
 // A plain modal message box with one OK button, captioned with the
 // application title.
 void PlainMessageBox(const std::string& text);

@@ -13,6 +13,18 @@ class Exception : public std::exception {
   std::string message_;
 };
 
+// Raised for a file that cannot be read or written: the message quotes the
+// file's name, which keeps the file system's bytes.
+class EFileError : public Exception {
+ public:
+  EFileError(std::string message, std::string fileName)
+      : Exception(std::move(message)), fileName_(std::move(fileName)) {}
+  const std::string& FileName() const { return fileName_; }
+
+ private:
+  std::string fileName_;
+};
+
 // Raised by the integer conversion for a text that is not a number.
 class EConvertError : public Exception {
  public:

@@ -9,6 +9,7 @@
 
 #include "application.h"
 #include "control.h"
+#include "file_names.h"
 #include "form.h"
 
 namespace {
@@ -53,13 +54,13 @@ void QtDialogProvider::ShowMessageBox(const TMessageBoxRequest& request) {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   if (request.Kind == TMessageBoxKind::Information) icon = QMessageBox::Information;
   if (request.Kind == TMessageBoxKind::Error) icon = QMessageBox::Critical;
-  QMessageBox box(icon, ToQString(request.Caption), ToQString(request.Text), QMessageBox::Ok, ActiveParent());
+  QMessageBox box(icon, ToQString(request.Caption), TextNamingFile(request.Text, request.FileName), QMessageBox::Ok, ActiveParent());
   box.exec();
 }
 
 std::optional<std::string> QtDialogProvider::ExecuteFileDialog(const TFileDialogRequest& request) {
   QFileDialog dialog(ActiveParent());
-  dialog.setDirectory(ToQString(request.InitialDir));
+  dialog.setDirectory(FileNameToQString(request.InitialDir));
   dialog.setNameFilter(QtFilter(request.Filter));
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (request.Kind == TFileDialogKind::Save) {
@@ -69,9 +70,9 @@ std::optional<std::string> QtDialogProvider::ExecuteFileDialog(const TFileDialog
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
   }
-  if (!request.FileName.empty()) dialog.selectFile(ToQString(request.FileName));
+  if (!request.FileName.empty()) dialog.selectFile(FileNameToQString(request.FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return FromQString(dialog.selectedFiles().first());
+  return FileNameFromQString(dialog.selectedFiles().first());
 }
 
 int QtDialogProvider::ShowModal(TForm& form) {

@@ -14,5 +14,6 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
   const TFileContents file = ReadFileContents(fileName);
   if (file.State == TFileState::Unreadable) return false;
   TProfileText text(file.Bytes);
-  return text.Write(section, key, value) && ReplaceFileContents(fileName, text.Bytes()) == TFileReplaceResult::Replaced;
+  return text.Write(section, key, value) == TProfileWriteResult::Written &&
+         ReplaceFileContents(fileName, text.Bytes()) == TFileReplaceResult::Replaced;
 }

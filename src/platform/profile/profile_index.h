@@ -1,6 +1,6 @@
 #pragma once
-// A profile text parsed once for many reads: each read gives what
-// TProfileText::Read gives on the same bytes, without a walk of the lines.
+// A profile text parsed once for many reads, its values taken out once:
+// each read gives what TProfileText::Read gives on the same bytes.
 #include <map>
 #include <string>
 #include <utility>
@@ -9,12 +9,10 @@
 
 class TProfileIndex {
  public:
-  explicit TProfileIndex(const TProfileText& text);
+  explicit TProfileIndex(const TProfileText& text) : values_(text.Values()) {}
 
   std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue) const;
 
  private:
-  // Section and key names in lower case to the value of the first key line
-  // with those names.
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };

@@ -6,7 +6,7 @@ bool IsWhiteSpace(char c) { return c == ' ' || c == '\t'; }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string TrimBlanks(const std::string& text) {
+std::string TrimSpaces(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
@@ -64,7 +64,7 @@ std::optional<TKeyLine> KeyLine(const std::string& line) {
 }
 
 std::string ProfileValue(const std::string& line, std::size_t valueStart) {
-  return Unquoted(TrimBlanks(line.substr(valueStart)));
+  return Unquoted(TrimSpaces(line.substr(valueStart)));
 }
 
 std::string CutProfileValue(std::string value) {

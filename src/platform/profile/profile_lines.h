@@ -27,8 +27,8 @@ struct TKeyLine {
 // "name=value"; comment lines (";") and section headers are no keys.
 std::optional<TKeyLine> KeyLine(const std::string& line);
 
-// The value after valueStart as a read returns it: blanks (spaces, not
-// tabs) at its ends and one pair of enclosing matching quotes removed.
+// The value after valueStart as a read returns it: spaces (not tabs) at
+// its ends and one pair of enclosing matching quotes removed.
 std::string ProfileValue(const std::string& line, std::size_t valueStart);
 
 // The text cut to MaxProfileValueLength.

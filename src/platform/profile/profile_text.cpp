@@ -1,5 +1,7 @@
 #include "profile_text.h"
 
+#include <optional>
+
 #include "profile_lines.h"
 
 namespace {
@@ -20,60 +22,51 @@ TProfileText::TProfileText(const std::string& bytes) {
   while (start < bytes.size()) {
     auto end = bytes.find('\n', start);
     if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
+    std::string& line = lines_.emplace_back(bytes, start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines_.push_back(std::move(line));
     start = end + 1;
   }
-}
 
-std::optional<TProfileText::TKeyPlace> TProfileText::FindKey(const std::string& section,
-                                                             const std::string& key) const {
-  bool inSection = false;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (auto name = SectionName(lines_[i])) {
-      inSection = SameProfileName(*name, section);
-    } else if (inSection) {
-      auto keyLine = KeyLine(lines_[i]);
-      if (keyLine && SameProfileName(keyLine->name, key)) return TKeyPlace{i, keyLine->valueStart};
+  std::optional<std::string> section;
+  TLine* sectionEnd = nullptr;  // while in the first occurrence of the section
+  for (auto line = lines_.begin(); line != lines_.end(); ++line) {
+    if (auto name = SectionName(*line)) {
+      section = LowerProfileName(*name);
+      const auto [entry, first] = sectionEnds_.try_emplace(*section, line);
+      sectionEnd = first ? &entry->second : nullptr;
+    } else if (section) {
+      if (sectionEnd) *sectionEnd = line;
+      if (auto keyLine = KeyLine(*line)) {
+        keys_.try_emplace({*section, LowerProfileName(keyLine->name)}, TKeyPlace{line, keyLine->valueStart});
+      }
     }
   }
-  return std::nullopt;
-}
-
-// Where a new key of the section goes: after its last line, whatever that
-// line holds. Nothing when the text lacks the section.
-std::optional<std::size_t> TProfileText::SectionEnd(const std::string& section) const {
-  std::optional<std::size_t> end;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (auto name = SectionName(lines_[i])) {
-      if (end) return end;
-      if (SameProfileName(*name, section)) end = i + 1;
-    } else if (end) {
-      end = i + 1;
-    }
-  }
-  return end;
 }
 
 std::string TProfileText::Read(const std::string& section, const std::string& key,
                                const std::string& defaultValue) const {
-  const auto place = FindKey(section, key);
-  return CutProfileValue(place ? ProfileValue(lines_[place->line], place->valueStart) : defaultValue);
+  const auto found = keys_.find({LowerProfileName(section), LowerProfileName(key)});
+  return CutProfileValue(found != keys_.end() ? ProfileValue(*found->second.line, found->second.valueStart)
+                                              : defaultValue);
 }
 
-bool TProfileText::Write(const std::string& section, const std::string& key, const std::string& value) {
-  if (!WritableSectionName(section) || !WritableKeyName(key) || HasLineBreak(value)) return false;
-  if (const auto place = FindKey(section, key)) {
-    std::string& line = lines_[place->line];
-    line = line.substr(0, place->valueStart) + value;
-  } else if (const auto end = SectionEnd(section)) {
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*end), key + "=" + value);
-  } else {
-    lines_.push_back("[" + section + "]");
-    lines_.push_back(key + "=" + value);
+TProfileWriteResult TProfileText::Write(const std::string& section, const std::string& key,
+                                        const std::string& value) {
+  if (HasLineBreak(value)) return TProfileWriteResult::LineBreakInValue;
+  if (!WritableSectionName(section) || !WritableKeyName(key)) return TProfileWriteResult::NameRefused;
+  std::pair names{LowerProfileName(section), LowerProfileName(key)};
+  if (const auto found = keys_.find(names); found != keys_.end()) {
+    found->second.line->replace(found->second.valueStart, std::string::npos, value);
+    return TProfileWriteResult::Written;
   }
-  return true;
+  auto end = sectionEnds_.find(names.first);
+  if (end == sectionEnds_.end()) {
+    lines_.push_back("[" + section + "]");
+    end = sectionEnds_.emplace(names.first, std::prev(lines_.end())).first;
+  }
+  end->second = lines_.insert(std::next(end->second), key + "=" + value);
+  keys_.emplace(std::move(names), TKeyPlace{end->second, key.size() + 1});
+  return TProfileWriteResult::Written;
 }
 
 std::string TProfileText::Bytes() const {
@@ -83,4 +76,12 @@ std::string TProfileText::Bytes() const {
     bytes += "\r\n";
   }
   return bytes;
+}
+
+std::vector<std::string> TProfileText::Lines() const { return {lines_.begin(), lines_.end()}; }
+
+std::map<std::pair<std::string, std::string>, std::string> TProfileText::Values() const {
+  std::map<std::pair<std::string, std::string>, std::string> values;
+  for (const auto& [names, place] : keys_) values.emplace_hint(values.end(), names, ProfileValue(*place.line, place.valueStart));
+  return values;
 }

@@ -2,13 +2,22 @@
 // The text of a profile (INI) file as lines, with the profile functions'
 // rules for finding, reading and writing a key. Lines that are neither
 // section headers nor keys (comments, blank lines, anything else) are kept
-// byte for byte; writing never removes a line.
+// byte for byte; writing never removes a line. The key lines and the ends
+// of the sections are indexed once, so a read or a write walks no lines.
 #include <cstddef>
-#include <optional>
+#include <list>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "profile_lines.h"
+
+enum class TProfileWriteResult {
+  Written,
+  LineBreakInValue,
+  NameRefused,  // a name holds a line break or would not read back as itself
+};
 
 class TProfileText {
  public:
@@ -19,6 +28,11 @@ class TProfileText {
   // Splits the bytes into lines at LF; a CR before the LF belongs to the
   // line ending.
   explicit TProfileText(const std::string& bytes);
+  // The index refers to the text's own lines.
+  TProfileText(const TProfileText&) = delete;
+  TProfileText& operator=(const TProfileText&) = delete;
+  TProfileText(TProfileText&&) = default;
+  TProfileText& operator=(TProfileText&&) = default;
 
   // The key's value as ProfileValue gives it, from the first key line of
   // that name in a section of that name, or the default when there is
@@ -27,22 +41,28 @@ class TProfileText {
 
   // Replaces the value on the key's own line, or adds the key after the
   // last line of its section (of the first, when it is repeated), or adds
-  // the section at the end of the text. False, and nothing changed, when a
-  // name or the value holds a line break or a name would not read back as
-  // itself.
-  bool Write(const std::string& section, const std::string& key, const std::string& value);
+  // the section at the end of the text. Nothing changes when it is refused.
+  TProfileWriteResult Write(const std::string& section, const std::string& key, const std::string& value);
 
   // The text with every line ending in CR LF.
   std::string Bytes() const;
-  const std::vector<std::string>& Lines() const { return lines_; }
+  std::vector<std::string> Lines() const;
+
+  // Section and key names in lower case to the key's value as Read gives
+  // it before the cut.
+  std::map<std::pair<std::string, std::string>, std::string> Values() const;
 
  private:
+  using TLine = std::list<std::string>::iterator;
   struct TKeyPlace {
-    std::size_t line;
+    TLine line;
     std::size_t valueStart;  // just after the first "="
   };
-  std::optional<TKeyPlace> FindKey(const std::string& section, const std::string& key) const;
-  std::optional<std::size_t> SectionEnd(const std::string& section) const;
 
-  std::vector<std::string> lines_;
+  std::list<std::string> lines_;
+  // Section and key names in lower case to the first key line with those names.
+  std::map<std::pair<std::string, std::string>, TKeyPlace> keys_;
+  // A section name in lower case to the last line of the section's first
+  // occurrence: where a new key of it goes after.
+  std::map<std::string, TLine> sectionEnds_;
 };

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "file_limit.h"
 #include "log_capture.h"
 #include "ordinary_file_user.h"
+#include "stalled_writes.h"
 #include "temporary_folder.h"
 
 namespace {
@@ -124,6 +126,26 @@ TEST(ReplaceFileContents, RefusesWhenTheDiskIsFull) {
   {
     FileSizeLimit limit(4);
     EXPECT_EQ(ReplaceFileContents(folder.File("a.cfg"), std::string(100, 'n')), TFileReplaceResult::WriteFailed);
+  }
+  EXPECT_EQ(Text(folder.File("a.cfg")), "old");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
+}
+
+// A write that takes no byte sets no errno: it is logged as an I/O error,
+// not as whatever an earlier call left in errno.
+TEST(ReplaceFileContents, AWriteThatTakesNothingIsAnIOError) {
+  TemporaryFolder folder;
+  SetText(folder.File("a.cfg"), "old");
+  for (const char* name : {"a.cfg", "new.cfg"}) {
+    SCOPED_TRACE(name);
+    LogCapture log;
+    errno = ENOTTY;
+    {
+      StalledFileWrites stalled;
+      EXPECT_EQ(ReplaceFileContents(folder.File(name), "new"), TFileReplaceResult::WriteFailed);
+    }
+    EXPECT_TRUE(log.Has("pelnor.files", {folder.File(name), "writing", "Input/output error"}))
+        << testing::PrintToString(log.Lines());
   }
   EXPECT_EQ(Text(folder.File("a.cfg")), "old");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});

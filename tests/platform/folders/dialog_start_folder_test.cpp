@@ -7,7 +7,9 @@
 #include <fstream>
 #include <optional>
 
+#include "dialogs.h"
 #include "log_capture.h"
+#include "real_dialog_user.h"
 #include "temporary_folder.h"
 
 namespace fs = std::filesystem;
@@ -69,6 +71,25 @@ TEST_F(DialogStartFolderTest, UserFolderThatCannotBeCreatedIsLoggedAndStillNamed
   EXPECT_EQ(DialogStartFolder(programFolder, "config"), UserFolder("config") + "/");
   EXPECT_FALSE(fs::exists(UserFolder("config")));
   EXPECT_TRUE(log.Has("pelnor.files", {"cannot create the dialog folder", "Documents/Pelnor Rudi/config"}));
+}
+
+// Folder names outside ASCII keep their bytes, and the real dialog opens
+// in the folder named.
+TEST_F(DialogStartFolderTest, FolderNamesOutsideAsciiKeepTheirBytes) {
+  fs::create_directories(home.File(".config"));
+  std::ofstream(home.File(".config/user-dirs.dirs")) << "XDG_DOCUMENTS_DIR=\"$HOME/Документы\"\n";
+  const std::string documents = home.File("Документы/Pelnor Rudi/config/");
+  EXPECT_EQ(DialogStartFolder(programFolder, "config"), documents);
+  EXPECT_TRUE(fs::is_directory(documents));
+
+  fs::create_directories(program.File("café/config"));
+  EXPECT_EQ(DialogStartFolder(program.File("café/"), "config"), program.File("café/config/"));
+
+  RealDialogUser user;
+  TSaveDialog dialog("pelnor.cfg", "Pelnor config files (*.cfg)|*.cfg");
+  dialog.InitialDir = documents;
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(user.dialogFolders, QStringList{Shown(home.File("Документы/Pelnor Rudi/config"))});
 }
 
 }  // namespace

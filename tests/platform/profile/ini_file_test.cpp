@@ -90,4 +90,26 @@ TEST(IniFile, RefusedWritesRaiseUnableToWrite) {
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
 }
 
+// The bound refuses a larger file before it is read; a file at the bound
+// is written into.
+TEST(IniFile, RefusesAFileLargerThanItsBound) {
+  TemporaryFolder folder;
+  const auto file = folder.File("a.cfg");
+  const std::string before = "[R]\r\nK=old\r\n";
+  SetText(file, before);
+  TIniFile over(file, before.size() - 1);
+  try {
+    over.WriteString("R", "K", "new");
+    ADD_FAILURE() << "no exception";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to " + file);
+  }
+  EXPECT_EQ(Text(file), before);
+
+  TIniFile at(file, before.size());
+  at.WriteString("R", "K", "new");
+  at.UpdateFile();
+  EXPECT_EQ(Text(file), "[R]\r\nK=new\r\n");
+}
+
 }  // namespace

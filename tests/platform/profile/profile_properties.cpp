@@ -55,8 +55,8 @@ std::string CheckProfileProperties(const std::string& input) {
     return "the index reads otherwise than the text";
   }
 
-  TProfileText written = original;
-  if (!written.Write(section, key, value)) {
+  TProfileText written(parts[0]);
+  if (written.Write(section, key, value) != TProfileWriteResult::Written) {
     return written.Lines() == original.Lines() ? "" : "a refused write changed the text";
   }
   const auto grown = written.Lines().size() - original.Lines().size();

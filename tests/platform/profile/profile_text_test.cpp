@@ -76,7 +76,7 @@ class ProfileWrite : public testing::TestWithParam<WriteCase> {};
 TEST_P(ProfileWrite, FollowsTheWriterRules) {
   const auto& c = GetParam();
   TProfileText text(c.before);
-  ASSERT_TRUE(text.Write(c.section, c.key, c.value));
+  ASSERT_EQ(text.Write(c.section, c.key, c.value), TProfileWriteResult::Written);
   EXPECT_EQ(text.Bytes(), c.after);
 }
 
@@ -103,12 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(ProfileWrite, RefusesWhatWouldNotReadBackAndChangesNothing) {
+  constexpr auto LineBreak = TProfileWriteResult::LineBreakInValue;
+  constexpr auto Name = TProfileWriteResult::NameRefused;
   const std::string before = "[R]\r\nK=1\r\n";
-  for (const auto& [section, key, value] : std::vector<std::tuple<std::string, std::string, std::string>>{
-           {"R", "K", "a\r\nX=injected"}, {"R", "K", "a\nb"}, {"R\n", "K", "v"}, {"R]", "K", "v"},
-           {"", "K", "v"}, {"R", "", "v"}, {"R", "K=", "v"}, {"R", ";K", "v"}, {"R", " K", "v"}}) {
+  for (const auto& [section, key, value, result] :
+       std::vector<std::tuple<std::string, std::string, std::string, TProfileWriteResult>>{
+           {"R", "K", "a\r\nX=injected", LineBreak}, {"R", "K", "a\nb", LineBreak}, {"R", "K", "a\r", LineBreak},
+           {"R\n", "K", "v", Name}, {"R]", "K", "v", Name}, {"", "K", "v", Name}, {"R", "", "v", Name},
+           {"R", "K=", "v", Name}, {"R", ";K", "v", Name}, {"R", " K", "v", Name}}) {
     TProfileText text(before);
-    EXPECT_FALSE(text.Write(section, key, value)) << section << "/" << key;
+    EXPECT_EQ(text.Write(section, key, value), result) << section << "/" << key;
     EXPECT_EQ(text.Bytes(), before);
   }
 }
