@@ -4,6 +4,7 @@
 
 #include "message_pattern.h"
 #include "program_pictures.h"
+#include "application.h"
 #include "startup.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +12,8 @@ int main(int argc, char** argv) {
   QApplication qtApplication(argc, argv);
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(ProgramIconPath)));
   QGuiApplication::setDesktopFileName(QStringLiteral(PELNOR_DESKTOP_FILE_NAME));
-  return StartApplication();
+  const int status = StartApplication();
+  // The forms go while Qt still runs: their windows need it.
+  Application->DestroyForms();
+  return status;
 }

@@ -21,6 +21,23 @@ TComboBox::TComboBox(QWidget* parent, std::string name, bool editable)
   // A placeholder stops Qt from selecting item 0 when the first item is added.
   box_->setPlaceholderText(QStringLiteral(" "));
   box_->setMaxVisibleItems(20);
+  if (editable) FollowTypedText();
+}
+
+void TComboBox::FollowTypedText() {
+  QLineEdit* edit = box_->lineEdit();
+  // The system's list neither completes typed text nor selects an item
+  // whose text was typed when editing ends: only a choice from the list
+  // selects one.
+  box_->setCompleter(nullptr);
+  QObject::disconnect(edit, &QLineEdit::editingFinished, box_, nullptr);
+  QObject::connect(edit, &QLineEdit::textEdited, box_, [this, edit](const QString& text) {
+    if (box_->currentIndex() < 0) return;
+    const int cursor = edit->cursorPosition();
+    box_->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
+  });
 }
 
 int TComboBox::ItemIndex() const { return box_->currentIndex(); }

@@ -1,6 +1,8 @@
 #pragma once
 // Drop-down list whose value is its item index. An index outside the list
 // leaves nothing selected and reads -1; filling the list selects nothing.
+// In an editable list, text the user types selects no item (-1) until an
+// item is chosen from the list.
 // The list is never narrower than its widest item needs to show whole.
 #include "control.h"
 
@@ -25,6 +27,7 @@ class TComboBox : public TControl {
 
  private:
   void WidenToShow(const QString& item);
+  void FollowTypedText();
 
   QComboBox* box_;
 };

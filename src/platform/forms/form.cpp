@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "application.h"
 #include "dialogs.h"
 #include "menu.h"
 
@@ -126,7 +127,18 @@ void TForm::CentreOnScreen() {
 void TForm::Show() {
   if (menuBar_) SetClientSize(clientWidth_, clientHeight_);
   CentreOnScreen();
-  Widget()->show();
+  QWidget* window = Widget();
+  // Any other form is a dialog of the main window, as on a desktop; X
+  // names the owner of dialog windows only.
+  TForm* main = Application->MainForm();
+  if (main && main != this && main->Widget()->windowHandle()) {
+    if (window->windowType() == Qt::Window) {
+      window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    }
+    window->winId();
+    window->windowHandle()->setTransientParent(main->Widget()->windowHandle());
+  }
+  window->show();
 }
 
 void TForm::Hide() { Widget()->hide(); }

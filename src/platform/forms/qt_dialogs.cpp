@@ -55,6 +55,8 @@ void QtDialogProvider::ShowMessageBox(const TMessageBoxRequest& request) {
   if (request.Kind == TMessageBoxKind::Information) icon = QMessageBox::Information;
   if (request.Kind == TMessageBoxKind::Error) icon = QMessageBox::Critical;
   QMessageBox box(icon, ToQString(request.Caption), TextNamingFile(request.Text, request.FileName), QMessageBox::Ok, ActiveParent());
+  // A text that looks like markup is shown as it stands, as labels show it.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -2,7 +2,11 @@
 // nothing selected and reads -1; filling a list selects nothing.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include "combo_box.h"
 #include "form.h"
@@ -70,3 +74,66 @@ TEST(EmptyList, AnyIndexReadsMinusOne) {
 }
 
 }  // namespace
+
+// An editable list: text the user types selects no item, even an item's own
+// text, until an item is chosen from the list; text set from code leaves the
+// index as it is.
+class TypedListText : public ::testing::Test {
+ protected:
+  TypedListText() {
+    list->AddItems(ThreeItems);
+    list->SetItemIndex(1);
+    form.Show();
+    box()->setFocus();
+    QApplication::processEvents();
+  }
+  QComboBox* box() const { return static_cast<QComboBox*>(list->Widget()); }
+  void Type(const char* text) {
+    box()->lineEdit()->selectAll();
+    QTest::keyClicks(box()->lineEdit(), QString::fromLatin1(text));
+  }
+
+  TForm form{"Form"};
+  TComboBox* list = form.Add<TComboBox>("List", true);
+  QLineEdit* other = new QLineEdit(form.ClientWidget());
+};
+
+TEST_F(TypedListText, ReadsNoItemUntilOneIsChosen) {
+  for (const char* typed : {"/dev/ttyUSB0", "Maybe", "No"}) {
+    list->SetItemIndex(1);
+    Type(typed);
+    EXPECT_EQ(list->ItemIndex(), -1) << typed;
+    EXPECT_EQ(list->Text(), typed);
+    // Leaving the box, or Enter in it, chooses nothing either.
+    QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+    other->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(list->ItemIndex(), -1) << typed;
+    EXPECT_EQ(list->Text(), typed);
+    box()->setFocus();
+  }
+}
+
+TEST_F(TypedListText, ChoosingAnItemSelectsIt) {
+  Type("x");
+  QTest::keyClick(box(), Qt::Key_Down);
+  EXPECT_EQ(list->ItemIndex(), 0);
+  EXPECT_EQ(list->Text(), "No");
+  Type("y");
+  box()->showPopup();
+  QApplication::processEvents();
+  box()->view()->setCurrentIndex(box()->model()->index(2, 0));
+  QTest::keyClick(box()->view(), Qt::Key_Return);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(list->Text(), "Maybe");
+}
+
+TEST_F(TypedListText, TextAndIndexFromCodeKeepTheirRules) {
+  list->SetText("typed by code");
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(list->Text(), "typed by code");
+  Type("z");
+  list->SetItemIndex(2);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(list->Text(), "Maybe");
+}
