@@ -20,4 +20,5 @@ inline constexpr char FirmwareUpgradeSuccessLine[] = "Firmware upgrade success";
 
 // Diagnostic log only: what to check when the device does not open.
 inline constexpr char OpenFailureHint[] =
-    "check that the udev rule 70-pelnor-rudi.rules is installed, then unplug the device and plug it in again";
+    "check that the udev rule 70-pelnor-rudi.rules is installed, then unplug the device and plug it in again; "
+    "see TROUBLESHOOTING in pelnor_configurator_hid(1)";

@@ -36,7 +36,8 @@ TEST_F(HidDiagnostics, AnOpenThatFailsGivesTheSystemsReasonAndTheUdevHint) {
     EXPECT_EQ(Log(), (std::vector<std::string>{FoundLine, "Page write error: 1/64"}));
     EXPECT_TRUE(capture.Has(Hid, {"matched /dev/hidraw0"}));
     EXPECT_TRUE(capture.Has(Hid, {"cannot open /dev/hidraw0 for", writeFails ? "writing" : "reading",
-                                  "Permission denied: /dev/hidraw0", "udev rule", "plug it in again"}));
+                                  "Permission denied: /dev/hidraw0", "udev rule 70-pelnor-rudi.rules", "plug it in again",
+                                  "see TROUBLESHOOTING in pelnor_configurator_hid(1)"}));
     EXPECT_TRUE(capture.Has(Hid, {"command FD page index 0 failed: the device is not open for"}));
   }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the built package in WORK: its version, that it holds what a desktop
-# installation needs, and no program but the two.
+# installation needs with the manual pages and the README, and no program but
+# the two.
 set -euo pipefail
 work=$1
 version=$2
@@ -20,6 +21,9 @@ expected=(
   "/usr/share/metainfo/$app_id.metainfo.xml"
   "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
   "$udev_rules/70-pelnor-rudi.rules"
+  /usr/share/man/man1/pelnor_configurator_com.1.gz
+  /usr/share/man/man1/pelnor_configurator_hid.1.gz
+  /usr/share/doc/pelnor-rudi-configurator/README.md.gz
 )
 for size in 32 48 64 128 256; do expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 

@@ -14,17 +14,20 @@ struct TErrorHint {
 
 constexpr char NoPermissionHint[] =
     "the user may not open the device: add the user to the device's group, usually dialout "
-    "(sudo usermod -aG dialout $USER), then log out and in again";
+    "(sudo usermod -aG dialout $USER), then log out and in again; "
+    "see TROUBLESHOOTING in pelnor_configurator_com(1)";
 constexpr char HeldHint[] =
     "another program holds the port; ModemManager and brltty are known to take a freshly plugged "
-    "USB serial port: stop them or tell them to leave the device alone";
+    "USB serial port: stop them or tell them to leave the device alone; "
+    "see TROUBLESHOOTING in pelnor_configurator_com(1)";
 constexpr char MissingHint[] =
     "the link or the device is missing: check the dosdevices link and that the device is plugged in; "
-    "see the README section \"Troubleshooting\"";
+    "see TROUBLESHOOTING in pelnor_configurator_com(1)";
 
+// EWOULDBLOCK is EAGAIN on Linux.
 constexpr TErrorHint ErrorHints[] = {
-    {EACCES, NoPermissionHint}, {EPERM, NoPermissionHint}, {EBUSY, HeldHint},   {EAGAIN, HeldHint},
-    {EWOULDBLOCK, HeldHint},    {ENOENT, MissingHint},     {ENODEV, MissingHint}, {ENXIO, MissingHint},
+    {EACCES, NoPermissionHint}, {EPERM, NoPermissionHint}, {EBUSY, HeldHint},    {EAGAIN, HeldHint},
+    {ENOENT, MissingHint},      {ENODEV, MissingHint},     {ENXIO, MissingHint},
 };
 
 }  // namespace

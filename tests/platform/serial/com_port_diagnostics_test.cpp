@@ -13,20 +13,23 @@
 
 namespace {
 
+// Where every hint sends the user: a section of the installed manual page.
+constexpr char ManualPage[] = "see TROUBLESHOOTING in pelnor_configurator_com(1)";
+
 struct HintCase {
   int error;
   std::vector<std::string> fragments;  // empty: no hint
 };
 
 const HintCase HintCases[] = {
-    {EACCES, {"dialout", "log out and in again"}},
-    {EPERM, {"dialout"}},
-    {EBUSY, {"another program holds the port", "ModemManager", "brltty"}},
-    {EAGAIN, {"another program holds the port", "ModemManager", "brltty"}},
+    {EACCES, {"dialout", "log out and in again", ManualPage}},
+    {EPERM, {"dialout", ManualPage}},
+    {EBUSY, {"another program holds the port", "ModemManager", "brltty", ManualPage}},
+    {EAGAIN, {"another program holds the port", "ModemManager", "brltty", ManualPage}},
     {EWOULDBLOCK, {"another program holds the port"}},
-    {ENOENT, {"link or the device is missing", "\"Troubleshooting\""}},
-    {ENODEV, {"link or the device is missing", "\"Troubleshooting\""}},
-    {ENXIO, {"link or the device is missing", "\"Troubleshooting\""}},
+    {ENOENT, {"link or the device is missing", ManualPage}},
+    {ENODEV, {"link or the device is missing", ManualPage}},
+    {ENXIO, {"link or the device is missing", ManualPage}},
     {EIO, {}},
     {0, {}},
 };
@@ -62,7 +65,7 @@ TEST_F(ComPortLog, ANameWithNoLinkFallsBackToTheSerialDeviceAndSaysWhyItIsMissin
   EXPECT_EQ(OpenComPort("COM9"), InvalidComHandle);
 
   EXPECT_TRUE(capture.Has("pelnor.serial", {"COM9 has no link", "/com9", "using /dev/ttyS8"}));
-  EXPECT_TRUE(capture.Has("pelnor.serial", {"open on /dev/ttyS8 failed: No such file or directory", "Troubleshooting"}));
+  EXPECT_TRUE(capture.Has("pelnor.serial", {"open on /dev/ttyS8 failed: No such file or directory", ManualPage}));
 }
 
 TEST_F(ComPortLog, ALinkToAMissingDeviceNamesTheLinkAndItsTarget) {
@@ -71,7 +74,7 @@ TEST_F(ComPortLog, ALinkToAMissingDeviceNamesTheLinkAndItsTarget) {
   EXPECT_EQ(OpenComPort("COM5"), InvalidComHandle);
 
   EXPECT_TRUE(capture.Has("pelnor.serial", {"COM5 is the link", "/com5 to " + target}));
-  EXPECT_TRUE(capture.Has("pelnor.serial", {"open on", "/com5 failed: No such file or directory", "Troubleshooting"}));
+  EXPECT_TRUE(capture.Has("pelnor.serial", {"open on", "/com5 failed: No such file or directory", ManualPage}));
 }
 
 TEST_F(ComPortLog, APortAlreadyHeldNamesTheLockAndThePrograms) {
