@@ -3,8 +3,7 @@
 // DeferredPaintMilliseconds, with or without a message loop: a change is
 // drawn at once when the last drawing is that old, otherwise by a tick when
 // it will be.
-#include <QElapsedTimer>
-
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -22,6 +21,7 @@ class TDeferredPaint {
   void Draw();
 
   std::function<void()> draw_;
-  QElapsedTimer lastDraw_;
+  std::int64_t lastDraw_;  // milliseconds on the coarse clock
   std::unique_ptr<QTimer> tick_;
+  bool tickPending_ = false;
 };

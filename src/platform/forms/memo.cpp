@@ -16,8 +16,8 @@ TMemo::TMemo(QWidget* parent, std::string name)
   edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
-void TMemo::AddLine(const std::string& line) {
-  gathered_.push_back(line);
+void TMemo::AddLine(std::string line) {
+  gathered_.push_back(std::move(line));
   paint_.Changed();
 }
 

@@ -12,7 +12,7 @@ class TMemo : public TControl {
  public:
   TMemo(QWidget* parent, std::string name);
 
-  void AddLine(const std::string& line);
+  void AddLine(std::string line);
   int LineCount() const { return shown_ + static_cast<int>(gathered_.size()); }
   // Throws std::out_of_range outside 0 to LineCount() - 1.
   std::string Line(int index) const;

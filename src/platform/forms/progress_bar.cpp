@@ -13,6 +13,19 @@ TProgressBar::TProgressBar(QWidget* parent, std::string name)
 
 int TProgressBar::Position() const { return bar_->value(); }
 
+// QProgressBar repaints at once whenever the drawn bar changes. With its
+// updates blocked for the one call it only takes the change, and leaves
+// nothing to paint later either; the deferred paint draws it. The updates are
+// never left off, so whatever paints the window draws the bar whole.
+template <class Change>
+void TProgressBar::Take(Change change) {
+  const bool blocked = bar_->testAttribute(Qt::WA_UpdatesDisabled);
+  bar_->setAttribute(Qt::WA_UpdatesDisabled);
+  change();
+  bar_->setAttribute(Qt::WA_UpdatesDisabled, blocked);
+  paint_.Changed();
+}
+
 void TProgressBar::SetPosition(int position) {
   Take([&] { bar_->setValue(position); });
 }
@@ -22,16 +35,4 @@ int TProgressBar::Max() const { return bar_->maximum(); }
 
 void TProgressBar::SetRange(int min, int max) {
   Take([&] { bar_->setRange(min, max); });
-}
-
-// QProgressBar repaints at once whenever the drawn bar changes. With its
-// updates blocked for the call alone it only takes the change, and leaves
-// nothing to paint later either; the deferred paint draws it. The updates are
-// never left off, so whatever paints the window draws the bar whole.
-void TProgressBar::Take(const std::function<void()>& change) {
-  const bool blocked = bar_->testAttribute(Qt::WA_UpdatesDisabled);
-  bar_->setAttribute(Qt::WA_UpdatesDisabled);
-  change();
-  bar_->setAttribute(Qt::WA_UpdatesDisabled, blocked);
-  paint_.Changed();
 }

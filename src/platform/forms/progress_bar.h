@@ -3,8 +3,6 @@
 // its latest position at most once a tick (a transfer that moves it page by
 // page would otherwise wait for a repaint on every page), and at least once
 // a tick while positions keep coming, with or without a message loop.
-#include <functional>
-
 #include "control.h"
 #include "deferred_paint.h"
 
@@ -20,7 +18,8 @@ class TProgressBar : public TControl {
   void SetRange(int min, int max);
 
  private:
-  void Take(const std::function<void()>& change);
+  template <class Change>
+  void Take(Change change);
 
   QProgressBar* bar_;
   TDeferredPaint paint_;
