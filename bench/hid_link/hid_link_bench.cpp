@@ -1,7 +1,8 @@
 // The three HID transfers through their buttons, with the main window shown,
 // against a simulated device that answers at once: what is measured is the
-// program's own time per page (report, log line, progress step and, for the
-// upgrade, one round of pending messages).
+// program's own time per page (report, log line, progress step, the drawing
+// of the log box and the bar at most once a tick and, for the upgrade, one
+// round of pending messages).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -1,32 +1,43 @@
 #include "edit.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QValidator>
 
 #include <algorithm>
 
-// Refuses a user's edit that would make the text longer than both the limit
-// and the text before it, so that deletions in an over-long text stay
-// allowed. Text set from code is never refused (a refusal would switch Qt's
-// checking off). The user cannot enter a character outside the byte range.
+// Checks every change the user makes, however it comes in (typing, the
+// paste key, the context menu, the middle button's selection, a drop): what
+// is inserted is cut to the room left below the limit once the selection has
+// gone, as the system's edit control does, so that deletions in an over-long
+// text stay allowed and typing at the limit changes nothing. Text set from
+// code is never cut or refused (a refusal would switch Qt's checking off).
+// The user cannot enter a character outside the byte range.
 class LengthLimitValidator : public QValidator {
  public:
   LengthLimitValidator(QLineEdit* edit, int maxLength) : QValidator(edit), maxLength_(maxLength) {
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+    // A change replaces the selection, or inserts at the cursor.
+    const auto rememberChangeStart = [this, edit] {
+      changeStart_ = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    };
+    QObject::connect(edit, &QLineEdit::selectionChanged, this, rememberChangeStart);
+    QObject::connect(edit, &QLineEdit::cursorPositionChanged, this, rememberChangeStart);
   }
 
-  State validate(QString& input, int&) const override {
+  // input is the text after the change, with the cursor at pos, just after
+  // what was inserted; what follows the cursor is kept from the text before.
+  State validate(QString& input, int& pos) const override {
     if (settingFromCode_) return Acceptable;
+    const qsizetype inserted = pos - changeStart_;
+    if (maxLength_ > 0 && input.size() > maxLength_ && inserted > 0 && changeStart_ <= accepted_.size()) {
+      const qsizetype kept = input.size() - inserted;
+      const qsizetype room = std::clamp<qsizetype>(maxLength_ - kept, 0, inserted);
+      input.remove(changeStart_ + room, inserted - room);
+      pos = static_cast<int>(changeStart_ + room);
+    }
     for (QChar c : input) {
       if (c.unicode() > 0xFF) return Invalid;
     }
-    if (maxLength_ > 0 && input.size() > maxLength_ && input.size() > accepted_.size()) return Invalid;
     return Acceptable;
   }
 
@@ -43,80 +54,23 @@ class LengthLimitValidator : public QValidator {
  private:
   int maxLength_;
   bool settingFromCode_ = false;
-  QString accepted_;  // the text before the edit being checked
-};
-
-// A paste removes the selection and inserts at the cursor as much of the
-// pasted text as the room left below the limit holds, as the system's edit
-// control does. The paste key, the context menu and the middle button's
-// selection paste all come here.
-class LimitedLineEdit : public QLineEdit {
- public:
-  LimitedLineEdit(QWidget* parent, int maxLength) : QLineEdit(parent), limit_(new LengthLimitValidator(this, maxLength)) {
-    setValidator(limit_);
-  }
-
-  LengthLimitValidator& Limit() const { return *limit_; }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->matches(QKeySequence::Paste)) {
-      PasteWithinLimit(QClipboard::Clipboard);
-      event->accept();
-      return;
-    }
-    QLineEdit::keyPressEvent(event);
-  }
-
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
-        rect().contains(event->position().toPoint())) {
-      deselect();
-      PasteWithinLimit(QClipboard::Selection);
-      return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-  }
-
-  void contextMenuEvent(QContextMenuEvent* event) override {
-    QMenu* menu = createStandardContextMenu();
-    for (QAction* action : menu->actions()) {
-      if (QObject::disconnect(action, nullptr, this, SLOT(paste()))) {
-        QObject::connect(action, &QAction::triggered, this, [this] { PasteWithinLimit(QClipboard::Clipboard); });
-      }
-    }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-  }
-
- private:
-  void PasteWithinLimit(QClipboard::Mode mode) {
-    if (isReadOnly()) return;
-    QString pasted = QGuiApplication::clipboard()->text(mode);
-    if (pasted.isEmpty() && !hasSelectedText()) return;
-    const int maxLength = limit_->MaxLength();
-    if (maxLength > 0) {
-      const qsizetype kept = text().size() - selectedText().size();
-      pasted.truncate(std::max<qsizetype>(0, maxLength - kept));
-    }
-    insert(pasted);
-  }
-
-  LengthLimitValidator* limit_;  // owned by this edit
+  QString accepted_;     // the text before the change being checked
+  int changeStart_ = 0;  // where it starts
 };
 
 TEdit::TEdit(QWidget* parent, std::string name, int maxLength)
-    : TControl(std::move(name), new LimitedLineEdit(parent, maxLength)) {
-  edit_ = static_cast<LimitedLineEdit*>(Widget());
+    : TControl(std::move(name), new QLineEdit(parent)), edit_(static_cast<QLineEdit*>(Widget())) {
+  limit_ = new LengthLimitValidator(edit_, maxLength);
+  edit_->setValidator(limit_);
 }
 
 std::string TEdit::Text() const { return FromQString(edit_->text()); }
 
 void TEdit::SetText(const std::string& text) {
-  edit_->Limit().SetFromCode(edit_, ToQString(text));
+  limit_->SetFromCode(edit_, ToQString(text));
   edit_->setModified(false);
 }
 
-int TEdit::MaxLength() const { return edit_->Limit().MaxLength(); }
-void TEdit::SetMaxLength(int maxLength) { edit_->Limit().SetMaxLength(maxLength); }
+int TEdit::MaxLength() const { return limit_->MaxLength(); }
+void TEdit::SetMaxLength(int maxLength) { limit_->SetMaxLength(maxLength); }
 void TEdit::SetReadOnly(bool readOnly) { edit_->setReadOnly(readOnly); }

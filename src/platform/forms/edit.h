@@ -1,9 +1,10 @@
 #pragma once
-// Single-line edit box. The maximum length limits only what the user types
-// or pastes; text set from code is held whole.
+// Single-line edit box. The maximum length limits only what the user types,
+// pastes or drops; text set from code is held whole.
 #include "control.h"
 
-class LimitedLineEdit;
+class LengthLimitValidator;
+class QLineEdit;
 
 class TEdit : public TControl {
  public:
@@ -16,5 +17,6 @@ class TEdit : public TControl {
   void SetReadOnly(bool readOnly);
 
  private:
-  LimitedLineEdit* edit_;
+  QLineEdit* edit_;
+  LengthLimitValidator* limit_;  // owned by edit_
 };

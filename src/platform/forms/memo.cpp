@@ -2,12 +2,13 @@
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
-#include <QTimer>
 
 #include <stdexcept>
 
-TMemo::TMemo(QWidget* parent, std::string name) : TControl(std::move(name), new QPlainTextEdit(parent)) {
-  edit_ = static_cast<QPlainTextEdit*>(Widget());
+TMemo::TMemo(QWidget* parent, std::string name)
+    : TControl(std::move(name), new QPlainTextEdit(parent)),
+      edit_(static_cast<QPlainTextEdit*>(Widget())),
+      paint_(edit_, [this] { Flush(); }) {
   edit_->setReadOnly(true);
   edit_->setUndoRedoEnabled(false);  // an undo record per append would hold the log again
   edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -15,16 +16,12 @@ TMemo::TMemo(QWidget* parent, std::string name) : TControl(std::move(name), new 
   edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
-void TMemo::AddLine(const std::string& line) {
-  gathered_.push_back(line);
-  if (!flushPending_) {
-    flushPending_ = true;
-    QTimer::singleShot(DeferredPaintMilliseconds, edit_, [this] { Flush(); });
-  }
+void TMemo::AddLine(std::string line) {
+  gathered_.push_back(std::move(line));
+  paint_.Changed();
 }
 
 void TMemo::Flush() {
-  flushPending_ = false;
   if (gathered_.empty()) return;
   // The widget starts a new line only after a non-empty text; a single empty
   // line shown so far needs its break here.
@@ -37,6 +34,7 @@ void TMemo::Flush() {
   gathered_.shrink_to_fit();
   edit_->appendPlainText(block);
   shown_ = edit_->document()->blockCount();
+  edit_->repaint();  // a transfer may let no message run
 }
 
 std::string TMemo::Line(int index) const {

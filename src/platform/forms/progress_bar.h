@@ -1,8 +1,10 @@
 #pragma once
-// Progress bar. A change is read back at once, but the bar is drawn on a
-// short timer tick, not on each step: a transfer that moves it page by page
-// would otherwise wait for a repaint on every page.
+// Progress bar. The widget takes each change at once; the bar is drawn at
+// its latest position at most once a tick (a transfer that moves it page by
+// page would otherwise wait for a repaint on every page), and at least once
+// a tick while positions keep coming, with or without a message loop.
 #include "control.h"
+#include "deferred_paint.h"
 
 class QProgressBar;
 
@@ -16,8 +18,9 @@ class TProgressBar : public TControl {
   void SetRange(int min, int max);
 
  private:
-  void DeferRepaint();
+  template <class Change>
+  void Take(Change change);
 
   QProgressBar* bar_;
-  bool repaintPending_ = false;
+  TDeferredPaint paint_;
 };

@@ -1,5 +1,5 @@
-// The edit's maximum length limits only what the user types or pastes;
-// text set from code is held whole.
+// The edit's maximum length limits only what the user types, pastes or
+// drops; text set from code is held whole.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,9 +8,12 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "edit.h"
 #include "form.h"
@@ -73,6 +76,9 @@ TEST_F(EditRules, DeletingInAnOverLongTextIsAllowedButGrowingItIsNot) {
   EXPECT_EQ(edit->Text(), "ABCDEFGHI");
   Type("X");  // longer than the limit and than the text before
   EXPECT_EQ(edit->Text(), "ABCDEFGHI");
+  Line()->setSelection(2, 2);
+  Type("X");  // the selection goes; the rest is still over the limit
+  EXPECT_EQ(edit->Text(), "ABEFGHI");
   Line()->selectAll();
   Type("Z");
   EXPECT_EQ(edit->Text(), "Z");
@@ -86,52 +92,118 @@ struct PasteCase {
   const char* after;
 };
 
-void PrintTo(const PasteCase& c, std::ostream* out) {
-  *out << '"' << c.before << "\" [" << c.selectFrom << ", +" << c.selected << "] <- \"" << c.pasted << '"';
+const PasteCase pasteCases[] = {
+    {"", 0, 0, "SP3XYZ-12", "SP3XYZ"},              // cut to the limit
+    {"AB", 2, 0, "SP3XYZ-12", "ABSP3X"},            // cut to the room left
+    {"AB", 2, 0, "1234", "AB1234"},                 // fits exactly
+    {"ABCD", 1, 0, "XYZ", "AXYBCD"},                // at the cursor
+    {"ABCDEF", 1, 2, "XYZ", "AXYDEF"},              // over the selection
+    {"ABCDEF", 6, 0, "X", "ABCDEF"},                // no room
+    {"ABCDEFGHIJ", 2, 2, "XY", "ABEFGHIJ"},         // over-long from code: only the selection goes
+    {"ABCDEFGHIJ", 3, 0, "XY", "ABCDEFGHIJ"},       // over-long from code: nothing goes
+    {"AB", 2, 0, "12\xE2\x82\xAC", "AB"},           // a character without a byte refuses it
+    {"AB", 2, 0, "1234\xE2\x82\xAC", "AB1234"},     // unless it is cut off
+};
+
+// The ways a user pastes: the paste key and the context menu's Paste take the
+// clipboard at the cursor, over the selection; the middle button takes the X
+// selection and a drop its own text, at the point clicked or dropped on.
+enum class PasteWay { Key, Menu, MiddleButton, Drop };
+
+struct PasteWayCase {
+  PasteWay way;
+  PasteCase paste;
+};
+
+std::vector<PasteWayCase> PasteWayCases() {
+  std::vector<PasteWayCase> cases;
+  for (PasteWay way : {PasteWay::Key, PasteWay::Menu, PasteWay::MiddleButton, PasteWay::Drop}) {
+    const bool atAPoint = way == PasteWay::MiddleButton || way == PasteWay::Drop;
+    for (const PasteCase& paste : pasteCases) {
+      if (!atAPoint || paste.selected == 0) cases.push_back({way, paste});
+    }
+  }
+  return cases;
 }
 
-class EditPaste : public EditRules, public ::testing::WithParamInterface<PasteCase> {
+std::string PasteWayCaseName(const ::testing::TestParamInfo<PasteWayCase>& info) {
+  static const char* const names[] = {"Key", "Menu", "MiddleButton", "Drop"};
+  return names[static_cast<int>(info.param.way)] + std::to_string(info.index);
+}
+
+void PrintTo(const PasteWayCase& c, std::ostream* out) {
+  *out << '"' << c.paste.before << "\" [" << c.paste.selectFrom << ", +" << c.paste.selected << "] <- \""
+       << c.paste.pasted << '"';
+}
+
+class EditPaste : public EditRules, public ::testing::WithParamInterface<PasteWayCase> {
  protected:
-  void SetUp() override {
-    const PasteCase& c = GetParam();
-    edit->SetText(c.before);
-    Line()->setSelection(c.selectFrom, c.selected);
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+  // A point in the edit where a click puts the cursor before the character at index.
+  QPoint PointAt(int index) const {
+    for (int x = 0; x < Line()->width(); ++x) {
+      const QPoint point(x, Line()->height() / 2);
+      if (Line()->cursorPositionAt(point) == index) return point;
+    }
+    ADD_FAILURE() << "no point in the edit for position " << index;
+    return {};
+  }
+
+  void Paste(PasteWay way, const QString& text, int at) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    switch (way) {
+      case PasteWay::Key:
+        clipboard->setText(text);
+        Key(Qt::Key_V, Qt::ControlModifier);
+        break;
+      case PasteWay::Menu:
+        clipboard->setText(text);
+        PasteFromTheContextMenu();
+        break;
+      case PasteWay::MiddleButton:
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(edit->Widget(), Qt::MiddleButton, Qt::NoModifier, PointAt(at));
+        break;
+      case PasteWay::Drop: {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(PointAt(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit->Widget(), &enter);
+        QDropEvent drop(PointAt(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit->Widget(), &drop);
+        break;
+      }
+    }
+  }
+
+  void PasteFromTheContextMenu() {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit->Widget()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit->Widget(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](const QAction* action) { return action->text().startsWith("&Paste"); });
+    ASSERT_NE(paste, actions.end());
+    (*paste)->trigger();
+    menu->close();
   }
 };
 
 // A paste replaces the selection, then inserts at the cursor what fits below
-// the limit and drops the rest.
-TEST_P(EditPaste, WithThePasteKey) {
-  Key(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(edit->Text(), GetParam().after);
+// the limit and drops the rest, whichever way it comes in.
+TEST_P(EditPaste, InsertsWhatFitsAtTheCursor) {
+  const auto& [way, c] = GetParam();
+  // Offscreen there is no selection: a test of its own runs these under X.
+  if (way == PasteWay::MiddleButton && !QGuiApplication::clipboard()->supportsSelection()) {
+    GTEST_SKIP() << "no selection clipboard on this platform";
+  }
+  edit->SetText(c.before);
+  Line()->setSelection(c.selectFrom, c.selected);
+  Paste(way, QString::fromUtf8(c.pasted), c.selectFrom);
+  EXPECT_EQ(edit->Text(), c.after);
 }
 
-TEST_P(EditPaste, FromTheContextMenu) {
-  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit->Widget()->mapToGlobal(QPoint(2, 2)));
-  QApplication::sendEvent(edit->Widget(), &event);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  ASSERT_NE(menu, nullptr);
-  const QList<QAction*> actions = menu->actions();
-  const auto paste = std::find_if(actions.begin(), actions.end(),
-                                  [](const QAction* action) { return action->text().startsWith("&Paste"); });
-  ASSERT_NE(paste, actions.end());
-  (*paste)->trigger();
-  menu->close();
-  EXPECT_EQ(edit->Text(), GetParam().after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EditPaste,
-    ::testing::Values(PasteCase{"", 0, 0, "SP3XYZ-12", "SP3XYZ"},         // cut to the limit
-                      PasteCase{"AB", 2, 0, "SP3XYZ-12", "ABSP3X"},       // cut to the room left
-                      PasteCase{"AB", 2, 0, "1234", "AB1234"},            // fits exactly
-                      PasteCase{"ABCD", 1, 0, "XYZ", "AXYBCD"},           // at the cursor
-                      PasteCase{"ABCDEF", 1, 2, "XYZ", "AXYDEF"},         // over the selection
-                      PasteCase{"ABCDEF", 6, 0, "X", "ABCDEF"},           // no room
-                      PasteCase{"ABCDEFGHIJ", 2, 2, "XY", "ABEFGHIJ"},    // over-long from code: only the selection goes
-                      PasteCase{"AB", 2, 0, "12\xE2\x82\xAC", "AB"},      // a character without a byte refuses it
-                      PasteCase{"AB", 2, 0, "1234\xE2\x82\xAC", "AB1234"}));  // unless it is cut off
+INSTANTIATE_TEST_SUITE_P(Cases, EditPaste, ::testing::ValuesIn(PasteWayCases()), PasteWayCaseName);
 
 // The middle button pastes the X selection at the place clicked, cut the
 // same way. Offscreen there is no selection: a test of its own runs this
