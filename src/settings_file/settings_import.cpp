@@ -6,7 +6,7 @@
 #include "ini_file.h"
 #include "integer_conversion.h"
 #include "log_categories.h"
-#include "profile_index.h"
+#include "profile_text.h"
 #include "settings_file_dialogs.h"
 #include "settings_keys.h"
 
@@ -15,7 +15,7 @@ namespace {
 // Sets each control at once, in table order, so that Uploadpctime is set
 // before Ntp_enable. Numbers and truth values read as the INI file class
 // reads them.
-void ReadSettings(const TProfileIndex& file, const TSettingsForms& forms) {
+void ReadSettings(const TProfileText& file, const TSettingsForms& forms) {
   for (const auto& row : SettingsKeys()) {
     const auto value = [&] { return file.Read(row.Section, row.Key, ""); };
     std::visit(TOverloaded{
@@ -47,7 +47,7 @@ void TForm1::Readfromfile1Click(TObject*) {
     return;
   }
 
-  const TProfileIndex settings{TProfileText(file.Bytes)};
+  const TProfileText settings(file.Bytes);
   if (settings.Read(HeaderSection, VersionKey, UnknownVersion) != ConfigurationVersion) {
     InformationBox(VersionNotice);
   }

@@ -79,9 +79,3 @@ std::string TProfileText::Bytes() const {
 }
 
 std::vector<std::string> TProfileText::Lines() const { return {lines_.begin(), lines_.end()}; }
-
-std::map<std::pair<std::string, std::string>, std::string> TProfileText::Values() const {
-  std::map<std::pair<std::string, std::string>, std::string> values;
-  for (const auto& [names, place] : keys_) values.emplace_hint(values.end(), names, ProfileValue(*place.line, place.valueStart));
-  return values;
-}

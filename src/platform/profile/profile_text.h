@@ -48,10 +48,6 @@ class TProfileText {
   std::string Bytes() const;
   std::vector<std::string> Lines() const;
 
-  // Section and key names in lower case to the key's value as Read gives
-  // it before the cut.
-  std::map<std::pair<std::string, std::string>, std::string> Values() const;
-
  private:
   using TLine = std::list<std::string>::iterator;
   struct TKeyPlace {

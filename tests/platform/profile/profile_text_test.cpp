@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "profile_index.h"
-
 namespace {
 
 struct ReadCase {
@@ -20,7 +18,6 @@ class ProfileRead : public testing::TestWithParam<ReadCase> {};
 TEST_P(ProfileRead, FollowsTheReaderRules) {
   const auto& c = GetParam();
   EXPECT_EQ(TProfileText(c.file).Read(c.section, c.key, "DEFAULT"), c.expected);
-  EXPECT_EQ(TProfileIndex(TProfileText(c.file)).Read(c.section, c.key, "DEFAULT"), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,8 +54,6 @@ TEST(ProfileRead, CutsAt2047Characters) {
   const std::string file = "[R]\r\nK=\"" + std::string(3000, 'v') + "\"\r\n";
   EXPECT_EQ(TProfileText(file).Read("R", "K", ""), std::string(2047, 'v'));
   EXPECT_EQ(TProfileText("").Read("R", "K", std::string(2048, 'd')), std::string(2047, 'd'));
-  EXPECT_EQ(TProfileIndex(TProfileText(file)).Read("R", "K", ""), std::string(2047, 'v'));
-  EXPECT_EQ(TProfileIndex(TProfileText("")).Read("R", "K", std::string(2048, 'd')), std::string(2047, 'd'));
 }
 
 struct WriteCase {
