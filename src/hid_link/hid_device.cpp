@@ -74,7 +74,7 @@ bool OpenHidDevice(TForm1& form) {
   const auto match = std::find_if(interfaces.begin(), interfaces.end(), MatchesHidDevice);
   if (match == interfaces.end()) {
     qCInfo(lcHid).noquote() << "none of" << interfaces.size() << "interfaces matches"
-                            << LowerCase(HidDeviceMatch).c_str();
+                            << LowerCase(HidDeviceMatch).c_str() << "-" << NotFoundHint;
     form.Memo1->AddLine(RudiNotFoundLine);
     return false;
   }

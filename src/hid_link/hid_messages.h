@@ -18,7 +18,11 @@ inline constexpr char EepromChecksumErrorLine[] = "Eeprom checksum error. Please
 inline constexpr char EepromReadErrorLine[] = "Eeprom read error. Please reload configuration.";
 inline constexpr char FirmwareUpgradeSuccessLine[] = "Firmware upgrade success";
 
-// Diagnostic log only: what to check when the device does not open.
+// Diagnostic log only: what to check when the device is not found or does
+// not open.
+inline constexpr char NotFoundHint[] =
+    "check that the device is plugged in and in its USB mode: lsusb (in the package usbutils) lists it as "
+    "0483:a04c; see TROUBLESHOOTING in pelnor_configurator_hid(1)";
 inline constexpr char OpenFailureHint[] =
     "check that the udev rule 70-pelnor-rudi.rules is installed, then unplug the device and plug it in again; "
     "see TROUBLESHOOTING in pelnor_configurator_hid(1)";

@@ -1,6 +1,9 @@
 // What the pelnor.serial log says when a COM port does not open, and the
 // hint for each usual cause.
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -9,7 +12,9 @@
 #include "com_port.h"
 #include "com_port_diagnostics.h"
 #include "log_capture.h"
+#include "ordinary_file_user.h"
 #include "pseudo_terminal.h"
+#include "temporary_folder.h"
 
 namespace {
 
@@ -22,10 +27,10 @@ struct HintCase {
 };
 
 const HintCase HintCases[] = {
-    {EACCES, {"dialout", "log out and in again", ManualPage}},
-    {EPERM, {"dialout", ManualPage}},
-    {EBUSY, {"another program holds the port", "ModemManager", "brltty", ManualPage}},
-    {EAGAIN, {"another program holds the port", "ModemManager", "brltty", ManualPage}},
+    {EBUSY,
+     {"another program holds the port", "a second copy of this program, ModemManager or brltty", "fuser -v",
+      "package psmisc", ManualPage}},
+    {EAGAIN, {"another program holds the port", "a second copy of this program", "fuser -v", ManualPage}},
     {EWOULDBLOCK, {"another program holds the port"}},
     {ENOENT, {"link or the device is missing", ManualPage}},
     {ENODEV, {"link or the device is missing", ManualPage}},
@@ -33,6 +38,43 @@ const HintCase HintCases[] = {
     {EIO, {}},
     {0, {}},
 };
+
+// A device node's group and mode, and what a refused open then advises.
+struct AccessCase {
+  const char* group;
+  mode_t mode;
+  std::vector<std::string> fragments;
+  std::vector<std::string> absent;
+};
+
+const AccessCase AccessCases[] = {
+    {"dialout",
+     0660,
+     {"the device belongs to the group dialout with mode 0660", "sudo usermod -aG dialout $USER",
+      "log out and in again", ManualPage},
+     {}},
+    {"root",
+     0600,
+     {"the device belongs to the group root with mode 0600", "joining its group does not help", "udev rule",
+      ManualPage},
+     {"usermod", "dialout"}},
+    {"dialout", 0604, {"the group dialout with mode 0604", "udev rule", ManualPage}, {"usermod"}},
+    {"root", 0660, {"the group root with mode 0660", "udev rule", ManualPage}, {"usermod", "dialout"}},
+};
+
+// Gives path the named group and mode; false when that is not possible here.
+bool SetGroupAndMode(const std::string& path, const char* groupName, mode_t mode) {
+  const group* entry = getgrnam(groupName);
+  return entry && chown(path.c_str(), static_cast<uid_t>(-1), entry->gr_gid) == 0 && chmod(path.c_str(), mode) == 0;
+}
+
+void ExpectHint(const std::string& text, const std::vector<std::string>& fragments,
+                const std::vector<std::string>& absent) {
+  for (const std::string& fragment : fragments)
+    EXPECT_NE(text.find(fragment), std::string::npos) << "\"" << fragment << "\" missing from: " << text;
+  for (const std::string& fragment : absent)
+    EXPECT_EQ(text.find(fragment), std::string::npos) << "\"" << fragment << "\" in: " << text;
+}
 
 class ComPortLog : public testing::Test {
  protected:
@@ -54,10 +96,28 @@ class ComPortLog : public testing::Test {
 TEST(ComPortErrorHint, NamesTheUsualCauseOfEachError) {
   for (const HintCase& c : HintCases) {
     SCOPED_TRACE(c.error);
-    const std::string hint = ComPortErrorHint(c.error);
+    const std::string hint = ComPortErrorHint(c.error, "/dev/ttyACM0");
     EXPECT_EQ(hint.empty(), c.fragments.empty());
-    for (const std::string& fragment : c.fragments) EXPECT_NE(hint.find(fragment), std::string::npos) << hint;
+    ExpectHint(hint, c.fragments, {});
   }
+}
+
+TEST(ComPortErrorHint, APermissionErrorNamesTheDevicesOwnGroupAndMode) {
+  TemporaryFolder folder;
+  const std::string device = folder.File("ttyACM0");
+  std::ofstream(device) << "x";
+  for (const int error : {EACCES, EPERM}) {
+    for (const AccessCase& c : AccessCases) {
+      SCOPED_TRACE(std::string(c.group) + " " + std::to_string(c.mode) + " errno " + std::to_string(error));
+      if (!SetGroupAndMode(device, c.group, c.mode)) GTEST_SKIP() << "cannot give a file the group " << c.group;
+      ExpectHint(ComPortErrorHint(error, device), c.fragments, c.absent);
+    }
+  }
+}
+
+TEST(ComPortErrorHint, APermissionErrorOnADeviceItCannotLookAtSaysSo) {
+  ExpectHint(ComPortErrorHint(EACCES, "/no/such/folder/ttyACM0"),
+             {"the user may not open the device, nor read its group and mode", ManualPage}, {"dialout"});
 }
 
 TEST_F(ComPortLog, ANameWithNoLinkFallsBackToTheSerialDeviceAndSaysWhyItIsMissing) {
@@ -77,15 +137,35 @@ TEST_F(ComPortLog, ALinkToAMissingDeviceNamesTheLinkAndItsTarget) {
   EXPECT_TRUE(capture.Has("pelnor.serial", {"open on", "/com5 failed: No such file or directory", ManualPage}));
 }
 
-TEST_F(ComPortLog, APortAlreadyHeldNamesTheLockAndThePrograms) {
+TEST_F(ComPortLog, APortAlreadyHeldNamesTheLockAndHowToFindTheHolder) {
   const TComHandle held = OpenComPort("COM2");
   ASSERT_NE(held, InvalidComHandle);
   EXPECT_TRUE(capture.Has("pelnor.serial", {"COM2 is the link", "to " + line.DevicePath()}));
   EXPECT_TRUE(capture.Has("pelnor.serial", {"opened", "/com2"}));
 
   EXPECT_EQ(OpenComPort("COM2"), InvalidComHandle);
-  EXPECT_TRUE(capture.Has("pelnor.serial", {"flock on", "/com2 failed:", "ModemManager", "brltty"}));
+  EXPECT_TRUE(capture.Has("pelnor.serial", {"flock on", "/com2 failed:", "for example a second copy of this program",
+                                            "fuser -v", "package psmisc", ManualPage}));
   CloseComPort(held);
+}
+
+// The pseudo-terminal is the device node; the thread opens it as a user who
+// owns the links but is in none of the device's groups.
+TEST_F(ComPortLog, AnOpenRefusedForWantOfPermissionNamesTheDevicesGroupAndMode) {
+  for (const AccessCase& c : AccessCases) {
+    SCOPED_TRACE(std::string(c.group) + " " + std::to_string(c.mode));
+    if (!SetGroupAndMode(line.DevicePath(), c.group, c.mode))
+      GTEST_SKIP() << "cannot give the device the group " << c.group;
+    {
+      OrdinaryFileUser user(links.Root());
+      ASSERT_TRUE(user.Active());
+      EXPECT_EQ(OpenComPort("COM2"), InvalidComHandle);
+    }
+    const std::vector<std::string> lines = capture.Lines("pelnor.serial");
+    ASSERT_FALSE(lines.empty());
+    ExpectHint(lines.back(), {"open on " + links.Root(), "/com2 failed: Permission denied"}, {});
+    ExpectHint(lines.back(), c.fragments, c.absent);
+  }
 }
 
 TEST_F(ComPortLog, APortThatCannotDiscardItsInputOpensAndSaysWhy) {
