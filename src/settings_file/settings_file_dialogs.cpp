@@ -8,3 +8,7 @@ std::string SettingsFolder() { return DialogStartFolder(Application->ExeFolder()
 std::string UnreadableSettingsFileText(const std::string& fileName) {
   return "Could not read settings file " + fileName + ".";
 }
+
+std::string TooLargeSettingsFileText(const std::string& fileName) {
+  return "Could not write settings file " + fileName + ": it would exceed the size that \"Read from file\" takes.";
+}

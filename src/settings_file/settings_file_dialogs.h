@@ -1,5 +1,6 @@
 #pragma once
-// Where the settings file dialogs open, and the import's messages.
+// Where the settings file dialogs open, and the messages of the export and
+// the import.
 #include <cstddef>
 #include <string>
 
@@ -12,8 +13,13 @@ inline constexpr const char* VersionNotice =
     "Some configuration fields my change between firmware versions.";
 
 // The largest file the import reads, far above the about 15 KB that the
-// export writes; a larger file is refused as one that cannot be read.
+// export writes; a larger file is refused as one that cannot be read, and
+// the export writes none.
 inline constexpr std::size_t MaxSettingsFileSize = 1024 * 1024;
 
 // The information box's text for a file that the import cannot read.
 std::string UnreadableSettingsFileText(const std::string& fileName);
+
+// The information box's text for an export whose file would be larger than
+// the import reads.
+std::string TooLargeSettingsFileText(const std::string& fileName);

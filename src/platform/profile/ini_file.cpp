@@ -56,8 +56,12 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
   WriteString(section, key, value ? "1" : "0");
 }
 
-void TIniFile::UpdateFile() {
-  if (written_ && ReplaceFileContents(fileName_, written_->Bytes()) != TFileReplaceResult::Replaced) RefuseWrite();
+bool TIniFile::UpdateFile() {
+  if (!written_) return true;
+  const std::string bytes = written_->Bytes();
+  if (bytes.size() > maxFileSize_) return false;
+  if (ReplaceFileContents(fileName_, bytes) != TFileReplaceResult::Replaced) RefuseWrite();
+  return true;
 }
 
 void TIniFile::RefuseWrite() const { throw EFileError("Unable to write to " + fileName_, fileName_); }

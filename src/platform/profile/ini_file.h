@@ -21,7 +21,8 @@ bool IniBool(const std::string& value, bool defaultValue);
 class TIniFile {
  public:
   // The first write reads the file; an existing file larger than
-  // maxFileSize is refused as one that cannot be read, without reading it.
+  // maxFileSize is refused as one that cannot be read, without reading it,
+  // and no larger text is written.
   explicit TIniFile(std::string fileName, std::size_t maxFileSize = std::numeric_limits<std::size_t>::max())
       : fileName_(std::move(fileName)), maxFileSize_(maxFileSize) {}
 
@@ -40,7 +41,8 @@ class TIniFile {
 
   // Replaces the file with the written text; raises "Unable to write to
   // <file name>" when the replacement is refused, the file then unchanged.
-  void UpdateFile();
+  // False, with nothing written, when the text is larger than maxFileSize.
+  [[nodiscard]] bool UpdateFile();
 
  private:
   [[noreturn]] void RefuseWrite() const;

@@ -62,7 +62,7 @@ TEST(IniFile, WritesReachTheFileOnlyByUpdateFile) {
   ini.WriteString("R", "K", "new");
   ini.WriteInteger("R", "I", -2147483647 - 1);
   ini.WriteBool("S", "B", false);
-  ini.UpdateFile();
+  EXPECT_TRUE(ini.UpdateFile());
   EXPECT_EQ(Text(file), "; mine\r\n[R]\r\nK=new\r\nI=-2147483648\r\n[S]\r\nB=0\r\n");
 }
 
@@ -74,7 +74,7 @@ TEST(IniFile, RefusedWritesRaiseUnableToWrite) {
   full.WriteString("R", "K", std::string(100, 'n'));
   try {
     FileSizeLimit limit(4);
-    full.UpdateFile();
+    static_cast<void>(full.UpdateFile());
     ADD_FAILURE() << "no exception";
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message(), "Unable to write to " + file);
@@ -90,8 +90,9 @@ TEST(IniFile, RefusedWritesRaiseUnableToWrite) {
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
 }
 
-// The bound refuses a larger file before it is read; a file at the bound
-// is written into.
+// The bound refuses a larger file before it is read, and a text that
+// would grow larger than it before it is written; a file at the bound is
+// written into.
 TEST(IniFile, RefusesAFileLargerThanItsBound) {
   TemporaryFolder folder;
   const auto file = folder.File("a.cfg");
@@ -106,10 +107,16 @@ TEST(IniFile, RefusesAFileLargerThanItsBound) {
   }
   EXPECT_EQ(Text(file), before);
 
+  TIniFile grown(file, before.size());
+  grown.WriteString("R", "K", "newer");
+  EXPECT_FALSE(grown.UpdateFile());
+  EXPECT_EQ(Text(file), before);
+
   TIniFile at(file, before.size());
   at.WriteString("R", "K", "new");
-  at.UpdateFile();
+  EXPECT_TRUE(at.UpdateFile());
   EXPECT_EQ(Text(file), "[R]\r\nK=new\r\n");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.cfg"});
 }
 
 }  // namespace
