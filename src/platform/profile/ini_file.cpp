@@ -4,28 +4,6 @@
 #include "file_replace.h"
 #include "integer_conversion.h"
 #include "log_categories.h"
-#include "profile.h"
-
-std::int32_t IniInteger(const std::string& value, std::int32_t defaultValue) {
-  return TryStrToInt(value).value_or(defaultValue);
-}
-
-bool IniBool(const std::string& value, bool defaultValue) { return IniInteger(value, defaultValue ? 1 : 0) != 0; }
-
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) const {
-  if (written_) return written_->Read(section, key, defaultValue);
-  return GetPrivateProfileString(section, key, defaultValue, fileName_);
-}
-
-std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
-                                   std::int32_t defaultValue) const {
-  return IniInteger(ReadString(section, key, ""), defaultValue);
-}
-
-bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
-  return IniBool(ReadString(section, key, ""), defaultValue);
-}
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   if (!written_) {
