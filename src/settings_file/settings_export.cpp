@@ -44,5 +44,5 @@ void TForm1::Savetofile1Click(TObject*) {
   const std::string fileName = SaveDialog1->FileName;
   TIniFile ini(fileName, MaxSettingsFileSize);
   WriteSettings(ini, {*this, *Form4});
-  if (!ini.UpdateFile()) InformationBox(TooLargeSettingsFileText(fileName), fileName);
+  if (!ini.UpdateFile()) InformationBox(TooLargeSettingsFileText(fileName));
 }

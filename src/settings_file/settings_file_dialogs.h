@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "text_naming_file.h"
+
 // The program's config/ folder, or the user's when the program has none.
 std::string SettingsFolder();
 
@@ -18,8 +20,8 @@ inline constexpr const char* VersionNotice =
 inline constexpr std::size_t MaxSettingsFileSize = 1024 * 1024;
 
 // The information box's text for a file that the import cannot read.
-std::string UnreadableSettingsFileText(const std::string& fileName);
+TTextNamingFile UnreadableSettingsFileText(const std::string& fileName);
 
 // The information box's text for an export whose file would be larger than
 // the import reads.
-std::string TooLargeSettingsFileText(const std::string& fileName);
+TTextNamingFile TooLargeSettingsFileText(const std::string& fileName);

@@ -44,7 +44,7 @@ void TForm1::Readfromfile1Click(TObject*) {
   const TFileContents file = ReadFileContents(fileName, MaxSettingsFileSize);
   if (file.State != TFileState::Read) {
     qCInfo(lcFiles, "Could not read settings file %s: %s", fileName.c_str(), file.Error.c_str());
-    InformationBox(UnreadableSettingsFileText(fileName), fileName);
+    InformationBox(UnreadableSettingsFileText(fileName));
     return;
   }
 

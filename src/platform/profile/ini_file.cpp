@@ -18,7 +18,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     case TProfileWriteResult::Written:
       return;
     case TProfileWriteResult::LineBreakInValue:
-      throw EFileError(key + " holds a line break and cannot be written to " + fileName_ + ".", fileName_);
+      throw EFileError({key + " holds a line break and cannot be written to ", fileName_, "."});
     case TProfileWriteResult::NameRefused:
       qCInfo(lcFiles, "Could not write %s: section [%s] or key %s would not read back", fileName_.c_str(),
              section.c_str(), key.c_str());
@@ -42,4 +42,4 @@ bool TIniFile::UpdateFile() {
   return true;
 }
 
-void TIniFile::RefuseWrite() const { throw EFileError("Unable to write to " + fileName_, fileName_); }
+void TIniFile::RefuseWrite() const { throw EFileError({"Unable to write to ", fileName_, ""}); }
