@@ -1,6 +1,7 @@
 // Configuration import/export > Save to file.
 #include "Unit1.h"
 #include "Unit4.h"
+#include "dialogs.h"
 #include "ini_file.h"
 #include "integer_conversion.h"
 #include "settings_file_dialogs.h"
@@ -38,8 +39,10 @@ void TForm1::Savetofile1Click(TObject*) {
   SaveDialog1->InitialDir = SettingsFolder();
   if (!SaveDialog1->Execute()) return;
 
-  // A file larger than the import reads is no settings file.
-  TIniFile ini(SaveDialog1->FileName, MaxSettingsFileSize);
+  // A file larger than the import reads is no settings file: neither the
+  // old file nor the one the export would leave.
+  const std::string fileName = SaveDialog1->FileName;
+  TIniFile ini(fileName, MaxSettingsFileSize);
   WriteSettings(ini, {*this, *Form4});
-  ini.UpdateFile();
+  if (!ini.UpdateFile()) InformationBox(TooLargeSettingsFileText(fileName));
 }

@@ -5,6 +5,10 @@
 
 std::string SettingsFolder() { return DialogStartFolder(Application->ExeFolder(), "config"); }
 
-std::string UnreadableSettingsFileText(const std::string& fileName) {
-  return "Could not read settings file " + fileName + ".";
+TTextNamingFile UnreadableSettingsFileText(const std::string& fileName) {
+  return {"Could not read settings file ", fileName, "."};
+}
+
+TTextNamingFile TooLargeSettingsFileText(const std::string& fileName) {
+  return {"Could not write settings file ", fileName, ": it would exceed the size that \"Read from file\" takes."};
 }

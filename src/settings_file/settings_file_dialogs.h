@@ -1,7 +1,10 @@
 #pragma once
-// Where the settings file dialogs open, and the import's messages.
+// Where the settings file dialogs open, and the messages of the export and
+// the import.
 #include <cstddef>
 #include <string>
+
+#include "text_naming_file.h"
 
 // The program's config/ folder, or the user's when the program has none.
 std::string SettingsFolder();
@@ -12,8 +15,13 @@ inline constexpr const char* VersionNotice =
     "Some configuration fields my change between firmware versions.";
 
 // The largest file the import reads, far above the about 15 KB that the
-// export writes; a larger file is refused as one that cannot be read.
+// export writes; a larger file is refused as one that cannot be read, and
+// the export writes none.
 inline constexpr std::size_t MaxSettingsFileSize = 1024 * 1024;
 
 // The information box's text for a file that the import cannot read.
-std::string UnreadableSettingsFileText(const std::string& fileName);
+TTextNamingFile UnreadableSettingsFileText(const std::string& fileName);
+
+// The information box's text for an export whose file would be larger than
+// the import reads.
+TTextNamingFile TooLargeSettingsFileText(const std::string& fileName);

@@ -3,7 +3,6 @@
 #include "Unit4.h"
 #include "dialogs.h"
 #include "file_replace.h"
-#include "ini_file.h"
 #include "integer_conversion.h"
 #include "log_categories.h"
 #include "profile_text.h"
@@ -13,20 +12,22 @@
 namespace {
 
 // Sets each control at once, in table order, so that Uploadpctime is set
-// before Ntp_enable. Numbers and truth values read as the INI file class
-// reads them.
+// before Ntp_enable.
 void ReadSettings(const TProfileText& file, const TSettingsForms& forms) {
   for (const auto& row : SettingsKeys()) {
-    const auto value = [&] { return file.Read(row.Section, row.Key, ""); };
     std::visit(TOverloaded{
                    [&](const TTextKey& key) {
                      key.Control(forms)->SetText(file.Read(row.Section, row.Key, key.ReadDefault));
                    },
                    [&](const TIntegerKey& key) {
-                     key.Control(forms)->SetText(IntToStr(IniInteger(value(), key.ReadDefault)));
+                     key.Control(forms)->SetText(IntToStr(file.ReadInteger(row.Section, row.Key, key.ReadDefault)));
                    },
-                   [&](const TIndexKey& key) { key.Control(forms)->SetItemIndex(IniInteger(value(), key.ReadDefault)); },
-                   [&](const TCheckKey& key) { key.Control(forms)->SetChecked(IniBool(value(), key.ReadDefault)); },
+                   [&](const TIndexKey& key) {
+                     key.Control(forms)->SetItemIndex(file.ReadInteger(row.Section, row.Key, key.ReadDefault));
+                   },
+                   [&](const TCheckKey& key) {
+                     key.Control(forms)->SetChecked(file.ReadBool(row.Section, row.Key, key.ReadDefault));
+                   },
                },
                row.Value);
   }
@@ -43,7 +44,7 @@ void TForm1::Readfromfile1Click(TObject*) {
   const TFileContents file = ReadFileContents(fileName, MaxSettingsFileSize);
   if (file.State != TFileState::Read) {
     qCInfo(lcFiles, "Could not read settings file %s: %s", fileName.c_str(), file.Error.c_str());
-    InformationBox(UnreadableSettingsFileText(fileName), fileName);
+    InformationBox(UnreadableSettingsFileText(fileName));
     return;
   }
 

@@ -15,6 +15,7 @@
 #include "Unit1.h"
 #include "application.h"
 #include "dialogs.h"
+#include "exception.h"
 
 namespace {
 
@@ -56,6 +57,22 @@ TEST(MessageBoxText, EveryKindShowsMarkupAsItStands) {
     EXPECT_EQ(seen.Format, Qt::PlainText) << box.kind;
     EXPECT_EQ(seen.Text.rfind(text, 0), 0u) << box.kind << ": " << seen.Text;
   }
+}
+
+// A box that names a file shows the name as the file dialogs do and the
+// text around it as control text, also where the name's bytes recur in it.
+TEST(MessageBoxText, FileNameIsShownAsAFileName) {
+  const std::string name = "r\xc3\xa9glages";
+  const TTextNamingFile text{"Could not read ", name, " (" + name + ")"};
+  const QString shown = "Could not read " + QString::fromUtf8("réglages") + " (" + QString::fromLatin1(name) + ")";
+  const struct {
+    const char* kind;
+    std::function<void()> show;
+  } boxes[] = {
+      {"information", [&] { InformationBox(text); }},
+      {"error", [&] { Application->ShowException(EFileError(text)); }},
+  };
+  for (const auto& box : boxes) EXPECT_EQ(ReadTheBox(box.show).Text, shown.toStdString()) << box.kind;
 }
 
 TEST(MessageBoxText, WriteConfigRefusalQuotesTheMarkupTyped) {

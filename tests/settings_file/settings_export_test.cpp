@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "file_limit.h"
 #include "log_capture.h"
 #include "ordinary_file_user.h"
@@ -21,6 +23,10 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 using SettingsExport = SettingsFileTest;
+
+std::string TooLargeText(const std::string& file) {
+  return "Could not write settings file " + file + ": it would exceed the size that \"Read from file\" takes.";
+}
 
 TEST_F(SettingsExport, FactoryStateGivesTheExpectedFile) {
   form->Rtcyear->SetText("1999");
@@ -201,7 +207,7 @@ TEST_F(SettingsExport, RefusedWritesLeaveTheOldFile) {
 
 // An existing file larger than the import reads is no settings file: the
 // export refuses it before reading it and leaves it as it was. One at the
-// bound is written into.
+// bound is read, but the export's keys would make it larger than the bound.
 TEST_F(SettingsExport, RefusesAnExistingFileLargerThanTheImportBound) {
   LogCapture log;
   for (const std::size_t size : {MaxSettingsFileSize + 1, MaxSettingsFileSize}) {
@@ -212,20 +218,77 @@ TEST_F(SettingsExport, RefusesAnExistingFileLargerThanTheImportBound) {
     SetText(file, before);
     dialogs.boxes.clear();
     Export(file);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
     if (size > MaxSettingsFileSize) {
-      ASSERT_EQ(dialogs.boxes.size(), 1u);
       EXPECT_EQ(dialogs.boxes[0].Kind, TMessageBoxKind::Error);
       EXPECT_EQ(dialogs.boxes[0].Text, "Unable to write to " + file + ".");
-      EXPECT_TRUE(Text(file) == before);
       EXPECT_TRUE(log.Has("pelnor.files", {file, "File too large"}));
     } else {
-      EXPECT_TRUE(dialogs.boxes.empty());
-      const auto lines = Lines(Text(file));
-      EXPECT_EQ(std::count(lines.begin(), lines.end(), "Callsign=NOCALL"), 1);
-      EXPECT_EQ(lines[2].substr(0, 10), "; padding:");
+      EXPECT_EQ(dialogs.boxes[0].Kind, TMessageBoxKind::Information);
+      EXPECT_EQ(dialogs.boxes[0].Text, TooLargeText(file));
     }
+    EXPECT_TRUE(Text(file) == before);
   }
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"big.cfg"});
+}
+
+// Another program's INI file of exactly size bytes, all of whose lines the
+// export keeps.
+std::string ForeignIniFile(std::size_t size) {
+  std::string text = "[Other program]\r\n";
+  const std::string line = "Entry=" + std::string(56, 'v') + "\r\n";
+  while (text.size() + 2 * line.size() <= size) text += line;
+  return text + "Last=" + std::string(size - text.size() - 7, 'v') + "\r\n";
+}
+
+// Every file the export writes can be imported: a result larger than the
+// import's bound is refused before anything is written and the old file
+// stays whole; a result at the bound is written and reads back.
+TEST_F(SettingsExport, WritesNoFileLargerThanTheImportBound) {
+  form->Callsign->SetText("SP3ABC");
+  form->Ptt->SetItemIndex(-1);
+  filter->Packet2rf_filter_callsign03->SetText("SP9XYZ");
+  Export(folder.File("alone.cfg"));
+  const std::size_t exported = Text(folder.File("alone.cfg")).size();
+  std::filesystem::remove(folder.File("alone.cfg"));
+  std::vector<std::string> states;
+  for (const auto& row : SettingsKeys()) states.push_back(ControlState(row, Forms()));
+
+  const auto file = folder.File("other.ini");
+  const struct {
+    std::size_t size;
+    bool written;
+  } cases[] = {{MaxSettingsFileSize - 1000, false},
+               {MaxSettingsFileSize - exported + 1, false},
+               {MaxSettingsFileSize - exported, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    const std::string before = ForeignIniFile(c.size);
+    ASSERT_EQ(before.size(), c.size);
+    SetText(file, before);
+    dialogs.boxes.clear();
+    Export(file);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"other.ini"});
+    if (!c.written) {
+      ASSERT_EQ(dialogs.boxes.size(), 1u);
+      EXPECT_EQ(dialogs.boxes[0].Kind, TMessageBoxKind::Information);
+      EXPECT_EQ(dialogs.boxes[0].Caption, "Information");
+      EXPECT_EQ(dialogs.boxes[0].Text, TooLargeText(file));
+      EXPECT_TRUE(Text(file) == before);
+      continue;
+    }
+    EXPECT_TRUE(dialogs.boxes.empty());
+    const std::string written = Text(file);
+    EXPECT_EQ(written.size(), MaxSettingsFileSize);
+    EXPECT_TRUE(written.substr(0, before.size()) == before);
+
+    NewForms();
+    Import(file);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    for (std::size_t i = 0; i < SettingsKeys().size(); ++i) {
+      EXPECT_EQ(ControlState(SettingsKeys()[i], Forms()), states[i]) << SettingsKeys()[i].Key;
+    }
+  }
 }
 
 TEST_F(SettingsExport, RefusalsLogTheFileAndTheSystemError) {

@@ -8,6 +8,7 @@
 
 #include "ordinary_file_user.h"
 #include "real_dialog_user.h"
+#include "settings_file_dialogs.h"
 #include "settings_file_fixture.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +58,14 @@ TEST_F(SettingsFileRealDialogs, RefusalBoxesShowTheNameAsTheDialogDoes) {
   form->Beacon3_msg->SetText("");
   EXPECT_TRUE(FolderEntries(folder.File("café")).empty());
 
+  const std::string tooLarge = folder.File("Документы/réglages.cfg");
+  std::string before = "; padding:";
+  before.resize(MaxSettingsFileSize, 'p');
+  SetText(tooLarge, before);
+  user.QueueFile(Shown(tooLarge));
+  form->Savetofile1->Click();
+  EXPECT_TRUE(Text(tooLarge) == before);
+
   TemporaryFolder locked;
   OrdinaryFileUser ordinary(locked.File(""));
   if (!ordinary.Active()) GTEST_SKIP() << "running as root and setfsuid was refused, so permissions do not bind";
@@ -69,6 +78,8 @@ TEST_F(SettingsFileRealDialogs, RefusalBoxesShowTheNameAsTheDialogDoes) {
 
   EXPECT_EQ(user.boxTexts, (QStringList{"Could not read settings file " + Shown(missing) + ".",
                                         "Beacon3_msg holds a line break and cannot be written to " + Shown(refused) + ".",
+                                        "Could not write settings file " + Shown(tooLarge) +
+                                            ": it would exceed the size that \"Read from file\" takes.",
                                         "Unable to write to " + Shown(readOnly) + "."}));
   EXPECT_TRUE(FolderEntries(locked.File("café")).empty());
 }

@@ -39,8 +39,12 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 void TApplication::ShowException(const std::exception& e) {
-  const auto* fileError = dynamic_cast<const EFileError*>(&e);
-  Dialogs().ShowMessageBox({TMessageBoxKind::Error, title_, ErrorBoxText(e.what()), fileError ? fileError->FileName() : ""});
+  TMessageBoxRequest box{TMessageBoxKind::Error, title_, ErrorBoxText(e.what())};
+  if (const auto* fileError = dynamic_cast<const EFileError*>(&e)) {
+    box.FileNameStart = fileError->NamingFile().Before.size();
+    box.FileNameLength = fileError->NamingFile().FileName.size();
+  }
+  Dialogs().ShowMessageBox(box);
 }
 
 void TApplication::MessageBox(const std::string& text, const std::string& caption, TMessageBoxKind kind) {

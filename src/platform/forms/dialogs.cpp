@@ -16,8 +16,13 @@ TDialogProvider& Dialogs() {
 
 void SetDialogProvider(TDialogProvider* provider) { installed = provider; }
 
-void InformationBox(const std::string& text, const std::string& fileName) {
-  Dialogs().ShowMessageBox({TMessageBoxKind::Information, "Information", text, fileName});
+void InformationBox(const std::string& text) {
+  Dialogs().ShowMessageBox({TMessageBoxKind::Information, "Information", text});
+}
+
+void InformationBox(const TTextNamingFile& text) {
+  Dialogs().ShowMessageBox(
+      {TMessageBoxKind::Information, "Information", text.Text(), text.Before.size(), text.FileName.size()});
 }
 
 void PlainMessageBox(const std::string& text) {

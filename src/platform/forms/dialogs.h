@@ -1,8 +1,11 @@
 #pragma once
 // Message boxes, file dialogs and modal forms go through one replaceable
 // seam: Qt windows in the programs, a scripted stand-in in tests.
+#include <cstddef>
 #include <optional>
 #include <string>
+
+#include "text_naming_file.h"
 
 class TForm;
 
@@ -16,9 +19,11 @@ struct TMessageBoxRequest {
   TMessageBoxKind Kind;
   std::string Caption;
   std::string Text;
-  // The file name that Text quotes, in the file system's bytes, shown as
-  // the file dialogs show it; empty when the text names no file.
-  std::string FileName = {};
+  // Where Text quotes a file name: its first byte and its length, 0 when
+  // the text names no file. The name keeps the file system's bytes and is
+  // shown as the file dialogs show it.
+  std::size_t FileNameStart = 0;
+  std::size_t FileNameLength = 0;
 };
 
 enum class TFileDialogKind { Open, Save };
@@ -45,9 +50,9 @@ TDialogProvider& Dialogs();
 // Installs a provider (not owned); nullptr restores the Qt one.
 void SetDialogProvider(TDialogProvider* provider);
 
-// The class library's information box with one OK button; fileName is the
-// file that the text quotes, if any (see TMessageBoxRequest).
-void InformationBox(const std::string& text, const std::string& fileName = {});
+// The class library's information box with one OK button.
+void InformationBox(const std::string& text);
+void InformationBox(const TTextNamingFile& text);
 // A plain modal message box with one OK button, captioned with the
 // application title.
 void PlainMessageBox(const std::string& text);

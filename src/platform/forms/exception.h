@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+#include "text_naming_file.h"
+
 class Exception : public std::exception {
  public:
   explicit Exception(std::string message) : message_(std::move(message)) {}
@@ -17,12 +19,11 @@ class Exception : public std::exception {
 // file's name, which keeps the file system's bytes.
 class EFileError : public Exception {
  public:
-  EFileError(std::string message, std::string fileName)
-      : Exception(std::move(message)), fileName_(std::move(fileName)) {}
-  const std::string& FileName() const { return fileName_; }
+  explicit EFileError(TTextNamingFile message) : Exception(message.Text()), message_(std::move(message)) {}
+  const TTextNamingFile& NamingFile() const { return message_; }
 
  private:
-  std::string fileName_;
+  TTextNamingFile message_;
 };
 
 // Raised by the integer conversion for a text that is not a number.

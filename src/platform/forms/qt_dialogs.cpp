@@ -48,13 +48,22 @@ class HideWatcher : public QObject {
   QEventLoop& loop_;
 };
 
+// The box's text as control text, with the file name that it quotes shown
+// as the file dialogs show it.
+QString BoxText(const TMessageBoxRequest& request) {
+  const std::string& text = request.Text;
+  const std::size_t end = request.FileNameStart + request.FileNameLength;
+  return ToQString(text.substr(0, request.FileNameStart)) +
+         FileNameToQString(text.substr(request.FileNameStart, request.FileNameLength)) + ToQString(text.substr(end));
+}
+
 }  // namespace
 
 void QtDialogProvider::ShowMessageBox(const TMessageBoxRequest& request) {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   if (request.Kind == TMessageBoxKind::Information) icon = QMessageBox::Information;
   if (request.Kind == TMessageBoxKind::Error) icon = QMessageBox::Critical;
-  QMessageBox box(icon, ToQString(request.Caption), TextNamingFile(request.Text, request.FileName), QMessageBox::Ok, ActiveParent());
+  QMessageBox box(icon, ToQString(request.Caption), BoxText(request), QMessageBox::Ok, ActiveParent());
   // A text that looks like markup is shown as it stands, as labels show it.
   box.setTextFormat(Qt::PlainText);
   box.exec();

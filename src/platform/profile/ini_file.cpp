@@ -4,28 +4,6 @@
 #include "file_replace.h"
 #include "integer_conversion.h"
 #include "log_categories.h"
-#include "profile.h"
-
-std::int32_t IniInteger(const std::string& value, std::int32_t defaultValue) {
-  return TryStrToInt(value).value_or(defaultValue);
-}
-
-bool IniBool(const std::string& value, bool defaultValue) { return IniInteger(value, defaultValue ? 1 : 0) != 0; }
-
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) const {
-  if (written_) return written_->Read(section, key, defaultValue);
-  return GetPrivateProfileString(section, key, defaultValue, fileName_);
-}
-
-std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
-                                   std::int32_t defaultValue) const {
-  return IniInteger(ReadString(section, key, ""), defaultValue);
-}
-
-bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
-  return IniBool(ReadString(section, key, ""), defaultValue);
-}
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   if (!written_) {
@@ -40,7 +18,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     case TProfileWriteResult::Written:
       return;
     case TProfileWriteResult::LineBreakInValue:
-      throw EFileError(key + " holds a line break and cannot be written to " + fileName_ + ".", fileName_);
+      throw EFileError({key + " holds a line break and cannot be written to ", fileName_, "."});
     case TProfileWriteResult::NameRefused:
       qCInfo(lcFiles, "Could not write %s: section [%s] or key %s would not read back", fileName_.c_str(),
              section.c_str(), key.c_str());
@@ -56,8 +34,12 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
   WriteString(section, key, value ? "1" : "0");
 }
 
-void TIniFile::UpdateFile() {
-  if (written_ && ReplaceFileContents(fileName_, written_->Bytes()) != TFileReplaceResult::Replaced) RefuseWrite();
+bool TIniFile::UpdateFile() {
+  if (!written_) return true;
+  const std::string bytes = written_->Bytes();
+  if (bytes.size() > maxFileSize_) return false;
+  if (ReplaceFileContents(fileName_, bytes) != TFileReplaceResult::Replaced) RefuseWrite();
+  return true;
 }
 
-void TIniFile::RefuseWrite() const { throw EFileError("Unable to write to " + fileName_, fileName_); }
+void TIniFile::RefuseWrite() const { throw EFileError({"Unable to write to ", fileName_, ""}); }

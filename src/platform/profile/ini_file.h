@@ -1,9 +1,9 @@
 #pragma once
-// The INI file class over the profile functions. Reads go to the file at
-// once. Writes are gathered over the file's text and reach the file in one
-// replacement by UpdateFile, so a writer that fails half-way leaves the
-// file as it was; releasing the object without UpdateFile writes nothing.
-// Reads after a write see the gathered text.
+// The INI file class, for writing. Writes are gathered over the file's
+// text and reach the file in one replacement by UpdateFile, so a writer
+// that fails half-way leaves the file as it was; releasing the object
+// without UpdateFile writes nothing. A file is read through a TProfileText
+// of its bytes.
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -12,24 +12,13 @@
 
 #include "profile_text.h"
 
-// A read value as ReadInteger gives it: by the integer conversion, the
-// default when it does not convert.
-std::int32_t IniInteger(const std::string& value, std::int32_t defaultValue);
-// A read value as ReadBool gives it: IniInteger not 0.
-bool IniBool(const std::string& value, bool defaultValue);
-
 class TIniFile {
  public:
   // The first write reads the file; an existing file larger than
-  // maxFileSize is refused as one that cannot be read, without reading it.
+  // maxFileSize is refused as one that cannot be read, without reading it,
+  // and no larger text is written.
   explicit TIniFile(std::string fileName, std::size_t maxFileSize = std::numeric_limits<std::size_t>::max())
       : fileName_(std::move(fileName)), maxFileSize_(maxFileSize) {}
-
-  const std::string& FileName() const { return fileName_; }
-
-  std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
-  std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
-  bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
   // Each raises EFileError "<key> holds a line break and cannot be written
   // to <file name>." for a value with a line break, and "Unable to write to
@@ -40,7 +29,8 @@ class TIniFile {
 
   // Replaces the file with the written text; raises "Unable to write to
   // <file name>" when the replacement is refused, the file then unchanged.
-  void UpdateFile();
+  // False, with nothing written, when the text is larger than maxFileSize.
+  [[nodiscard]] bool UpdateFile();
 
  private:
   [[noreturn]] void RefuseWrite() const;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "integer_conversion.h"
 #include "profile_lines.h"
 
 namespace {
@@ -48,6 +49,15 @@ std::string TProfileText::Read(const std::string& section, const std::string& ke
   const auto found = keys_.find({LowerProfileName(section), LowerProfileName(key)});
   return CutProfileValue(found != keys_.end() ? ProfileValue(*found->second.line, found->second.valueStart)
                                               : defaultValue);
+}
+
+std::int32_t TProfileText::ReadInteger(const std::string& section, const std::string& key,
+                                       std::int32_t defaultValue) const {
+  return TryStrToInt(Read(section, key, "")).value_or(defaultValue);
+}
+
+bool TProfileText::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 TProfileWriteResult TProfileText::Write(const std::string& section, const std::string& key,

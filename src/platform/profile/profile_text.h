@@ -1,10 +1,12 @@
 #pragma once
 // The text of a profile (INI) file as lines, with the profile functions'
-// rules for finding, reading and writing a key. Lines that are neither
+// rules for finding, reading and writing a key, and the INI file class's
+// rules for reading numbers and truth values. Lines that are neither
 // section headers nor keys (comments, blank lines, anything else) are kept
 // byte for byte; writing never removes a line. The key lines and the ends
 // of the sections are indexed once, so a read or a write walks no lines.
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <map>
 #include <string>
@@ -38,6 +40,11 @@ class TProfileText {
   // that name in a section of that name, or the default when there is
   // none; cut to MaxValueLength. Names match without regard to case.
   std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+  // The value by the integer conversion, or the default when the key is
+  // missing or its value does not convert.
+  std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
+  // ReadInteger not 0.
+  bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
   // Replaces the value on the key's own line, or adds the key after the
   // last line of its section (of the first, when it is repeated), or adds

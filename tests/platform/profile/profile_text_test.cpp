@@ -56,6 +56,18 @@ TEST(ProfileRead, CutsAt2047Characters) {
   EXPECT_EQ(TProfileText("").Read("R", "K", std::string(2048, 'd')), std::string(2047, 'd'));
 }
 
+TEST(ProfileRead, NumbersByTheIntegerConversion) {
+  const TProfileText text("[R]\r\nHex=$1F\r\nNeg= -7 \r\nBad=4.5\r\nEmpty=\r\nTwo=2\r\nZero=0\r\nYes=yes\r\n");
+  EXPECT_EQ(text.ReadInteger("R", "Hex", 9), 31);
+  EXPECT_EQ(text.ReadInteger("R", "Neg", 9), -7);
+  EXPECT_EQ(text.ReadInteger("R", "Bad", 9), 9);
+  EXPECT_EQ(text.ReadInteger("R", "Empty", 9), 9);
+  EXPECT_EQ(text.ReadInteger("R", "Missing", 9), 9);
+  EXPECT_TRUE(text.ReadBool("R", "Two", false));
+  EXPECT_FALSE(text.ReadBool("R", "Zero", true));
+  EXPECT_TRUE(text.ReadBool("R", "Yes", true));
+}
+
 struct WriteCase {
   const char* name;
   std::string before;
