@@ -102,7 +102,10 @@ class Encoder {
   void UncheckedNumber(TEdit* edit, Field field) {
     Put(image_, field, static_cast<std::uint32_t>(StrToInt(edit->Text())));
   }
-  void List(TComboBox* list, ByteField field) { Put(image_, field, static_cast<std::uint8_t>(list->ItemIndex())); }
+  // Text typed into an editable list counts as the item it names.
+  void List(TComboBox* list, ByteField field) {
+    Put(image_, field, static_cast<std::uint8_t>(list->NamedItemIndex()));
+  }
   void Text(const std::string& text, TextSlot slot, Subject subject, int record = 1);
   void PrintableText(TEdit* edit, TextSlot slot, Subject subject, int record = 1);
   void Latitude(TEdit* edit, Message message);

@@ -13,10 +13,14 @@ namespace {
 
 constexpr int ComPortCount = 9;
 
-bool OpenFailed(const char* step) {
+bool OpenFailed(const char* step, const std::string& box = SerialPortOpenErrorText) {
   qCInfo(lcSerial, "Open port: %s failed", step);
-  InformationBox(SerialPortOpenErrorText);
+  InformationBox(box);
   return false;
+}
+
+std::string PortNotListedText(const std::string& typed) {
+  return "Serial port \"" + typed + "\" not found. Please choose a port from the list.";
 }
 
 bool SetUpFailed(const char* step) {
@@ -27,9 +31,14 @@ bool SetUpFailed(const char* step) {
 
 }  // namespace
 
+// A port name typed into the list that is one of its items (letter case
+// and blanks around it ignored) selects that item; any other opens nothing.
 bool TForm1::OpenSerialPort() {
-  const int index = ComboBox2->ItemIndex();
-  if (index < 0 || index >= ComPortCount) return OpenFailed("choosing the port (no COM port selected)");
+  const int index = ComboBox2->NamedItemIndex();
+  if (index < 0 || index >= ComPortCount) {
+    return OpenFailed("choosing the port (no COM port selected)", PortNotListedText(ComboBox2->Text()));
+  }
+  ComboBox2->SetItemIndex(index);
   const std::string name = "COM" + std::to_string(index + 1);
   qCInfo(lcSerial, "Open port: %s", name.c_str());
   const TComHandle port = SerialPortCalls.Open(name);

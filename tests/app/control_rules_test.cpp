@@ -11,8 +11,11 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "Unit1.h"
+#include "Unit4.h"
+#include "configuration_codec.h"
 #include "scripted_dialogs.h"
 
 namespace {
@@ -129,6 +132,30 @@ TEST_F(ControlRules, PasteIsCutToTheRoomLeft) {
     QTest::keyClick(form->Callsign->Widget(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(form->Callsign->Text(), after) << before;
   }
+}
+
+// A line break pasted with a call sign or a number stays out of the edit,
+// so the configuration written is that of the text without it.
+TEST_F(ControlRules, PastedLineBreaksNeverReachTheImage) {
+  const auto filter = std::make_unique<TForm4>();
+  TForm4* const previousForm4 = std::exchange(Form4, filter.get());
+  // Bytes 0 to 5 are the stamp drawn at each encode and the checksum.
+  const auto encode = [this] {
+    EXPECT_EQ(EncodeConfigurationImage(form.get()), 1);
+    return std::vector<std::uint8_t>(std::begin(form->ConfigurationImage) + 6, std::end(form->ConfigurationImage));
+  };
+  form->Callsign->SetText("SQ2AB");
+  form->Txdelay->SetText("300");
+  const std::vector<std::uint8_t> typed = encode();
+  for (const auto& [edit, pasted] : {std::pair{form->Callsign, "SQ2AB\n"}, std::pair{form->Txdelay, "300\r\n"}}) {
+    edit->SetText("");
+    edit->Widget()->setFocus();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit->Widget(), Qt::Key_V, Qt::ControlModifier);
+  }
+  EXPECT_EQ(encode(), typed);
+  EXPECT_TRUE(dialogs.boxes.empty());
+  Form4 = previousForm4;
 }
 
 // Text set from code (an import, a decode) is held whole.

@@ -85,14 +85,41 @@ TEST_F(OpenSerialPortTest, SetsUp115200Baud8N1WithTheModemLinesOffAndOneMillisec
   }
 }
 
-TEST_F(OpenSerialPortTest, WithNoItemSelectedOpensNothing) {
-  form->ComboBox2->SetItemIndex(-1);
-  form->ComboBox2->SetText("COM2");
+// With no item selected, text in the list's edit that is one of its items,
+// letter case and blanks around it ignored, selects that item and opens it.
+TEST_F(OpenSerialPortTest, TextNamingAListedPortSelectsAndOpensIt) {
+  for (const char* text : {"COM2", " com2 "}) {
+    form->ComboBox2->SetItemIndex(-1);
+    form->ComboBox2->SetText(text);
 
-  EXPECT_FALSE(form->OpenSerialPort());
+    EXPECT_TRUE(form->OpenSerialPort()) << text;
 
+    EXPECT_EQ(form->ComboBox2->ItemIndex(), 1) << text;
+    EXPECT_EQ(form->ComboBox2->Text(), "COM2") << text;
+    CloseComPort(ComPort);
+    ComPort = InvalidComHandle;
+  }
+  EXPECT_EQ(openedNames, (std::vector<std::string>{"COM2", "COM2"}));
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, SerialPortOpenedText));
+}
+
+// Any other text opens nothing; the box quotes it.
+TEST_F(OpenSerialPortTest, TextNamingNoListedPortOpensNothing) {
+  std::vector<std::string> boxes;
+  for (const char* text : {"nosuchport", "COM10", "COM 2", ""}) {
+    form->ComboBox2->SetItemIndex(-1);
+    form->ComboBox2->SetText(text);
+    const LogCapture capture;
+
+    EXPECT_FALSE(form->OpenSerialPort()) << text;
+
+    EXPECT_TRUE(capture.Has("pelnor.serial", {"Open port: choosing the port (no COM port selected) failed"}));
+    EXPECT_EQ(form->ComboBox2->ItemIndex(), -1) << text;
+    EXPECT_EQ(form->ComboBox2->Text(), text);
+    boxes.push_back(std::string("Serial port \"") + text + "\" not found. Please choose a port from the list.");
+  }
   EXPECT_TRUE(openedNames.empty());
-  EXPECT_EQ(BoxTexts(), FailureBox);
+  EXPECT_EQ(BoxTexts(), boxes);
   EXPECT_EQ(ComPort, InvalidComHandle);
 }
 

@@ -1,9 +1,13 @@
 #include "combo_box.h"
 
 #include <QComboBox>
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QValidator>
+#include <QWheelEvent>
+
+#include "single_line_edit.h"
 
 namespace {
 
@@ -11,11 +15,83 @@ namespace {
 // field beside the arrow.
 constexpr int TextInset = 1;
 
+// Typed text is never a finished entry, so Qt selects no item for it when
+// editing ends (Return, leaving the box).
+class UnfinishedTextValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString&, int&) const override { return Intermediate; }
+};
+
+// The way Qt's list moves on a key: -1 up, 1 down, 0 no move.
+int KeyStep(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Up:
+      return event.modifiers() & Qt::ControlModifier ? 0 : -1;
+    case Qt::Key_PageUp:
+      return -1;
+    case Qt::Key_Down:
+      return event.modifiers() & (Qt::AltModifier | Qt::ControlModifier) ? 0 : 1;
+    case Qt::Key_PageDown:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace
 
+// Qt's list, which keeps its current item while the user types into the
+// edit; the typed text selects no item until one is chosen from the list.
+class ItemList : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  bool HoldsTypedText() const { return typedText_; }
+  void SetTypedText(bool typed) { typedText_ = typed; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (StartMove(KeyStep(*event))) {
+      QComboBox::keyPressEvent(event);
+    } else {
+      event->accept();
+    }
+  }
+
+  void wheelEvent(QWheelEvent* event) override {
+    if (StartMove(WheelStep(*event))) {
+      QComboBox::wheelEvent(event);
+    } else {
+      event->accept();
+    }
+  }
+
+ private:
+  int WheelStep(const QWheelEvent& event) const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (!style()->styleHint(QStyle::SH_ComboBox_AllowWheelScrolling, &option, this)) return 0;
+    const int delta = event.angleDelta().y();
+    return delta > 0 ? -1 : delta < 0 ? 1 : 0;
+  }
+
+  // Qt moves through the list from the item it holds; from typed text a
+  // move starts from no item instead: down it reaches the first item, up
+  // there is none. False when the move ends here.
+  bool StartMove(int step) {
+    if (!typedText_ || step == 0 || count() == 0) return true;
+    if (step < 0) return false;
+    setCurrentIndex(-1);
+    return true;
+  }
+
+  bool typedText_ = false;
+};
+
 TComboBox::TComboBox(QWidget* parent, std::string name, bool editable)
-    : TControl(std::move(name), new QComboBox(parent)) {
-  box_ = static_cast<QComboBox*>(Widget());
+    : TControl(std::move(name), new ItemList(parent)) {
+  box_ = static_cast<ItemList*>(Widget());
   box_->setEditable(editable);
   box_->setInsertPolicy(QComboBox::NoInsert);
   // A placeholder stops Qt from selecting item 0 when the first item is added.
@@ -25,25 +101,31 @@ TComboBox::TComboBox(QWidget* parent, std::string name, bool editable)
 }
 
 void TComboBox::FollowTypedText() {
-  QLineEdit* edit = box_->lineEdit();
+  auto* edit = new SingleLineEdit(box_);
+  box_->setLineEdit(edit);
   // The system's list neither completes typed text nor selects an item
-  // whose text was typed when editing ends: only a choice from the list
-  // selects one.
+  // whose text was typed: only a choice from the list selects one.
   box_->setCompleter(nullptr);
-  QObject::disconnect(edit, &QLineEdit::editingFinished, box_, nullptr);
-  QObject::connect(edit, &QLineEdit::textEdited, box_, [this, edit](const QString& text) {
-    if (box_->currentIndex() < 0) return;
-    const int cursor = edit->cursorPosition();
-    box_->setCurrentIndex(-1);
-    edit->setText(text);
-    edit->setCursorPosition(cursor);
-  });
+  edit->setValidator(new UnfinishedTextValidator(edit));
+  QObject::connect(edit, &QLineEdit::textEdited, box_, [this] { box_->SetTypedText(true); });
+  QObject::connect(box_, &QComboBox::activated, box_, [this] { box_->SetTypedText(false); });
 }
 
-int TComboBox::ItemIndex() const { return box_->currentIndex(); }
+int TComboBox::ItemIndex() const { return box_->HoldsTypedText() ? -1 : box_->currentIndex(); }
 
 void TComboBox::SetItemIndex(int index) {
+  box_->SetTypedText(false);
   box_->setCurrentIndex(index >= 0 && index < box_->count() ? index : -1);
+}
+
+int TComboBox::NamedItemIndex() const {
+  const int index = ItemIndex();
+  if (index >= 0 || !box_->isEditable()) return index;
+  const QString typed = box_->currentText().trimmed();
+  for (int i = 0; i < box_->count(); ++i) {
+    if (box_->itemText(i).compare(typed, Qt::CaseInsensitive) == 0) return i;
+  }
+  return -1;
 }
 
 void TComboBox::AddItem(const std::string& text) {

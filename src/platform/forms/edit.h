@@ -1,10 +1,9 @@
 #pragma once
-// Single-line edit box. The maximum length limits only what the user types,
-// pastes or drops; text set from code is held whole.
+// Single-line edit box. The maximum length limits only what the user
+// enters; text set from code is held whole (see single_line_edit.h).
 #include "control.h"
 
-class LengthLimitValidator;
-class QLineEdit;
+class SingleLineEdit;
 
 class TEdit : public TControl {
  public:
@@ -17,6 +16,5 @@ class TEdit : public TControl {
   void SetReadOnly(bool readOnly);
 
  private:
-  QLineEdit* edit_;
-  LengthLimitValidator* limit_;  // owned by edit_
+  SingleLineEdit* edit_;
 };

@@ -1,11 +1,14 @@
-// The edit's maximum length limits only what the user types, pastes or
-// drops; text set from code is held whole.
+// The edit's maximum length limits only what the user enters (typing, paste,
+// drop, an input method); text set from code is held whole. Undo and redo
+// work after every way in. What comes in otherwise than by typing ends at its
+// first line break, with "?" for each character without a byte.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -33,6 +36,8 @@ class EditRules : public ::testing::Test {
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(edit->Widget(), key, modifiers);
   }
+  void Undo() { Key(Qt::Key_Z, Qt::ControlModifier); }
+  void Redo() { Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
 
   TForm form{"Form"};
   TEdit* edit = nullptr;
@@ -48,11 +53,16 @@ void PrintTo(const TypingCase& c, std::ostream* out) { *out << '"' << c.before <
 
 class EditTyping : public EditRules, public ::testing::WithParamInterface<TypingCase> {};
 
+// The typing is one undo step, whether or not the limit stopped it.
 TEST_P(EditTyping, StopsAtTheLimit) {
   const TypingCase& c = GetParam();
   edit->SetText(c.before);
   Line()->end(false);
   Type(QString::fromLatin1(c.typed));
+  EXPECT_EQ(edit->Text(), c.after);
+  Undo();
+  EXPECT_EQ(edit->Text(), c.before);
+  Redo();
   EXPECT_EQ(edit->Text(), c.after);
 }
 
@@ -84,31 +94,59 @@ TEST_F(EditRules, DeletingInAnOverLongTextIsAllowedButGrowingItIsNot) {
   EXPECT_EQ(edit->Text(), "Z");
 }
 
+// Undo gives back all that a deletion took from an over-long text.
+TEST_F(EditRules, UndoInAnOverLongTextRestoresItWhole) {
+  edit->SetText("ABCDEFGHIJ");
+  Line()->selectAll();
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(edit->Text(), "");
+  Undo();
+  EXPECT_EQ(edit->Text(), "ABCDEFGHIJ");
+  Redo();
+  EXPECT_EQ(edit->Text(), "");
+  Undo();
+  Line()->end(false);
+  Type("K");
+  EXPECT_EQ(edit->Text(), "ABCDEFGHIJ");
+}
+
 struct PasteCase {
   const char* before;  // set from code
   int selectFrom;      // cursor, or start of the selection
   int selected;        // characters selected
-  const char* pasted;
-  const char* after;
+  const char* pasted;  // UTF-8
+  const char* after;   // bytes
+  int limit = 6;
 };
 
 const PasteCase pasteCases[] = {
     {"", 0, 0, "SP3XYZ-12", "SP3XYZ"},              // cut to the limit
     {"AB", 2, 0, "SP3XYZ-12", "ABSP3X"},            // cut to the room left
     {"AB", 2, 0, "1234", "AB1234"},                 // fits exactly
+    {"ABCDE", 5, 0, "xy", "ABCDEx"},                // one character left
     {"ABCD", 1, 0, "XYZ", "AXYBCD"},                // at the cursor
     {"ABCDEF", 1, 2, "XYZ", "AXYDEF"},              // over the selection
     {"ABCDEF", 6, 0, "X", "ABCDEF"},                // no room
     {"ABCDEFGHIJ", 2, 2, "XY", "ABEFGHIJ"},         // over-long from code: only the selection goes
     {"ABCDEFGHIJ", 3, 0, "XY", "ABCDEFGHIJ"},       // over-long from code: nothing goes
-    {"AB", 2, 0, "12\xE2\x82\xAC", "AB"},           // a character without a byte refuses it
+    {"", 0, 0, "SQ2AB\n", "SQ2AB"},                 // one line: the line break stays out
+    {"", 0, 0, "r/52.4/16.9/50\r\n", "r/52.4/16.9/50", 128},
+    {"", 0, 0, "AB\nCD", "AB"},                     // and so does all after it
+    {"", 0, 0, "AB\rCD", "AB"},
+    {"XY", 1, 0, "\nAB", "XY"},
+    {"AB", 2, 0, "12\xE2\x82\xAC", "AB12?"},        // a character without a byte shows as "?"
     {"AB", 2, 0, "1234\xE2\x82\xAC", "AB1234"},     // unless it is cut off
+    {"", 0, 0, "A\xC3\x89\xD0\x96" "B", "A\xC9?B"},  // AÉЖB: É has a byte
+    {"", 0, 0, "\xF0\x9D\x84\x9Ex", "?x"},         // a character beyond 16 bits is one "?"
+    {"Beacon text", 0, 11, "Joe\xE2\x80\x99s digi \xE2\x80\x93 Krak\xC3\xB3w", "Joe?s digi ? Krak\xF3w", 95},
+    {"", 0, 0, "Joe\xE2\x80\x99s digi", "Joe?s "},  // then cut to the limit
 };
 
-// The ways a user pastes: the paste key and the context menu's Paste take the
-// clipboard at the cursor, over the selection; the middle button takes the X
-// selection and a drop its own text, at the point clicked or dropped on.
-enum class PasteWay { Key, Menu, MiddleButton, Drop };
+// The ways text comes in besides typing: the paste key, the context menu's
+// Paste and an input method's commit put it at the cursor, over the
+// selection; the middle button takes the X selection and a drop its own
+// text, at the point clicked or dropped on.
+enum class PasteWay { Key, Menu, MiddleButton, Drop, InputMethod };
 
 struct PasteWayCase {
   PasteWay way;
@@ -117,7 +155,7 @@ struct PasteWayCase {
 
 std::vector<PasteWayCase> PasteWayCases() {
   std::vector<PasteWayCase> cases;
-  for (PasteWay way : {PasteWay::Key, PasteWay::Menu, PasteWay::MiddleButton, PasteWay::Drop}) {
+  for (PasteWay way : {PasteWay::Key, PasteWay::Menu, PasteWay::MiddleButton, PasteWay::Drop, PasteWay::InputMethod}) {
     const bool atAPoint = way == PasteWay::MiddleButton || way == PasteWay::Drop;
     for (const PasteCase& paste : pasteCases) {
       if (!atAPoint || paste.selected == 0) cases.push_back({way, paste});
@@ -126,17 +164,24 @@ std::vector<PasteWayCase> PasteWayCases() {
   return cases;
 }
 
-std::string PasteWayCaseName(const ::testing::TestParamInfo<PasteWayCase>& info) {
-  static const char* const names[] = {"Key", "Menu", "MiddleButton", "Drop"};
-  return names[static_cast<int>(info.param.way)] + std::to_string(info.index);
+std::string WayName(PasteWay way) {
+  static const char* const names[] = {"Key", "Menu", "MiddleButton", "Drop", "InputMethod"};
+  return names[static_cast<int>(way)];
 }
+
+std::string PasteWayCaseName(const ::testing::TestParamInfo<PasteWayCase>& info) {
+  return WayName(info.param.way) + std::to_string(info.index);
+}
+
+std::string WayParamName(const ::testing::TestParamInfo<PasteWay>& info) { return WayName(info.param); }
 
 void PrintTo(const PasteWayCase& c, std::ostream* out) {
   *out << '"' << c.paste.before << "\" [" << c.paste.selectFrom << ", +" << c.paste.selected << "] <- \""
        << c.paste.pasted << '"';
 }
 
-class EditPaste : public EditRules, public ::testing::WithParamInterface<PasteWayCase> {
+// Pastes text by one way in, at index for the ways that point at a place.
+class PastingEdit : public EditRules {
  protected:
   // A point in the edit where a click puts the cursor before the character at index.
   QPoint PointAt(int index) const {
@@ -172,7 +217,18 @@ class EditPaste : public EditRules, public ::testing::WithParamInterface<PasteWa
         QApplication::sendEvent(edit->Widget(), &drop);
         break;
       }
+      case PasteWay::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(edit->Widget(), &commit);
+        break;
+      }
     }
+  }
+
+  // Offscreen there is no selection: the middle-button cases run under X.
+  static bool CanPaste(PasteWay way) {
+    return way != PasteWay::MiddleButton || QGuiApplication::clipboard()->supportsSelection();
   }
 
   void PasteFromTheContextMenu() {
@@ -189,21 +245,66 @@ class EditPaste : public EditRules, public ::testing::WithParamInterface<PasteWa
   }
 };
 
+class EditPaste : public PastingEdit, public ::testing::WithParamInterface<PasteWayCase> {};
+
 // A paste replaces the selection, then inserts at the cursor what fits below
-// the limit and drops the rest, whichever way it comes in.
+// the limit and drops the rest, whichever way it comes in; undo and redo
+// take it back and bring it again, the text before it whole.
 TEST_P(EditPaste, InsertsWhatFitsAtTheCursor) {
   const auto& [way, c] = GetParam();
-  // Offscreen there is no selection: a test of its own runs these under X.
-  if (way == PasteWay::MiddleButton && !QGuiApplication::clipboard()->supportsSelection()) {
-    GTEST_SKIP() << "no selection clipboard on this platform";
-  }
+  if (!CanPaste(way)) GTEST_SKIP() << "no selection clipboard on this platform";
+  edit->SetMaxLength(c.limit);
   edit->SetText(c.before);
   Line()->setSelection(c.selectFrom, c.selected);
   Paste(way, QString::fromUtf8(c.pasted), c.selectFrom);
   EXPECT_EQ(edit->Text(), c.after);
+  Undo();
+  EXPECT_EQ(edit->Text(), c.before);
+  Redo();
+  EXPECT_EQ(edit->Text(), c.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EditPaste, ::testing::ValuesIn(PasteWayCases()), PasteWayCaseName);
+
+class EditPasteStep : public PastingEdit, public ::testing::WithParamInterface<PasteWay> {};
+
+// A paste is an undo step of its own, apart from the typing before and after
+// it, as Qt's own paste is.
+TEST_P(EditPasteStep, IsUndoneApartFromTyping) {
+  const PasteWay way = GetParam();
+  if (!CanPaste(way)) GTEST_SKIP() << "no selection clipboard on this platform";
+  edit->SetText("");
+  Type("AB");
+  Paste(way, "CD", 2);
+  EXPECT_EQ(edit->Text(), "ABCD");
+  Undo();
+  EXPECT_EQ(edit->Text(), "AB");
+  Redo();
+  EXPECT_EQ(edit->Text(), "ABCD");
+  Type("E");
+  Undo();
+  EXPECT_EQ(edit->Text(), "ABCD");
+  Undo();
+  EXPECT_EQ(edit->Text(), "AB");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EditPasteStep,
+                         ::testing::Values(PasteWay::Key, PasteWay::Menu, PasteWay::MiddleButton),
+                         WayParamName);
+
+// After typing, a paste over the selection that the limit cuts is undone
+// back to the typed text.
+TEST_F(PastingEdit, CutPasteOverTypedTextIsUndoneToIt) {
+  edit->SetText("");
+  Type("AB");
+  Line()->selectAll();
+  Paste(PasteWay::Key, "XYZUVWQ", 0);
+  EXPECT_EQ(edit->Text(), "XYZUVW");
+  Undo();
+  EXPECT_EQ(edit->Text(), "AB");
+  Redo();
+  EXPECT_EQ(edit->Text(), "XYZUVW");
+}
 
 // The middle button pastes the X selection at the place clicked, cut the
 // same way. Offscreen there is no selection: a test of its own runs this
@@ -217,13 +318,35 @@ TEST_F(EditRules, MiddleButtonPasteIsCutToTheRoomLeft) {
   EXPECT_EQ(edit->Text(), "ABSP3X");
 }
 
-TEST_F(EditRules, ReadOnlyEditTakesNoPaste) {
+// Under X, Ctrl+Shift+Insert pastes the selection, not the clipboard, by
+// the same rules.
+TEST_F(EditRules, SelectionPasteKeyTakesTheSelection) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard->supportsSelection()) GTEST_SKIP() << "no selection clipboard on this platform";
+  clipboard->setText("SP3XYZ-12\n", QClipboard::Selection);
+  clipboard->setText("clipboard");
+  edit->SetText("AB");
+  Line()->end(false);
+  Key(Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(edit->Text(), "ABSP3X");
+}
+
+class ReadOnlyEdit : public PastingEdit, public ::testing::WithParamInterface<PasteWay> {};
+
+TEST_P(ReadOnlyEdit, TakesNothing) {
+  const PasteWay way = GetParam();
+  if (!CanPaste(way)) GTEST_SKIP() << "no selection clipboard on this platform";
   edit->SetText("AB");
   edit->SetReadOnly(true);
-  QGuiApplication::clipboard()->setText("CD");
-  Key(Qt::Key_V, Qt::ControlModifier);
+  Paste(way, "CD", 2);
+  Type("E");
   EXPECT_EQ(edit->Text(), "AB");
 }
+
+// The read-only context menu has no Paste, and input methods are off.
+INSTANTIATE_TEST_SUITE_P(Ways, ReadOnlyEdit,
+                         ::testing::Values(PasteWay::Key, PasteWay::MiddleButton, PasteWay::Drop),
+                         WayParamName);
 
 TEST_F(EditRules, TextIsOneByteACharacterThroughLatin1) {
   edit->SetText("\xE9t\xE9");

@@ -4,9 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
 
 #include "combo_box.h"
 #include "form.h"
@@ -92,6 +96,13 @@ class TypedListText : public ::testing::Test {
     box()->lineEdit()->selectAll();
     QTest::keyClicks(box()->lineEdit(), QString::fromLatin1(text));
   }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(box(), key, modifiers); }
+  void Wheel(int delta) {
+    const QPointF centre = QRectF(box()->rect()).center();
+    QWheelEvent wheel(centre, box()->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box(), &wheel);
+  }
 
   TForm form{"Form"};
   TComboBox* list = form.Add<TComboBox>("List", true);
@@ -136,4 +147,70 @@ TEST_F(TypedListText, TextAndIndexFromCodeKeepTheirRules) {
   list->SetItemIndex(2);
   EXPECT_EQ(list->ItemIndex(), 2);
   EXPECT_EQ(list->Text(), "Maybe");
+}
+
+// The first key typed over a chosen item is undone like any typing, back
+// to the item's text.
+TEST_F(TypedListText, KeepsTheUndoHistoryOfTyping) {
+  Type("ab");
+  EXPECT_EQ(list->Text(), "ab");
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(list->Text(), "Yes");
+  EXPECT_EQ(list->ItemIndex(), -1);
+  Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(list->Text(), "ab");
+}
+
+// What is pasted into the edit ends at its first line break.
+TEST_F(TypedListText, PasteKeepsItsFirstLine) {
+  QApplication::clipboard()->setText("COM3\r\n");
+  box()->lineEdit()->selectAll();
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(list->Text(), "COM3");
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+// A move through the list from typed text starts from no item: down it
+// reaches the first item, up there is none and the typed text stays.
+TEST_F(TypedListText, MovesStartFromNoItem) {
+  struct MoveCase {
+    const char* name;
+    std::function<void()> move;
+    int reads;
+    const char* text;
+  };
+  const MoveCase cases[] = {
+      {"Down", [this] { Key(Qt::Key_Down); }, 0, "No"},
+      {"PageDown", [this] { Key(Qt::Key_PageDown); }, 0, "No"},
+      {"Up", [this] { Key(Qt::Key_Up); }, -1, "typed"},
+      {"PageUp", [this] { Key(Qt::Key_PageUp); }, -1, "typed"},
+      {"WheelDown", [this] { Wheel(-120); }, 0, "No"},
+      {"WheelUp", [this] { Wheel(120); }, -1, "typed"},
+  };
+  for (const MoveCase& c : cases) {
+    list->SetItemIndex(2);
+    Type("typed");
+    c.move();
+    EXPECT_EQ(list->ItemIndex(), c.reads) << c.name;
+    EXPECT_EQ(list->Text(), c.text) << c.name;
+  }
+}
+
+// Typed text names the item equal to it, letter case and blanks around it
+// ignored, without selecting it; a selected item names itself.
+TEST_F(TypedListText, NamesTheItemItEquals) {
+  struct NameCase {
+    const char* typed;
+    int names;
+  };
+  for (const NameCase& c : {NameCase{"Maybe", 2}, NameCase{" maybe ", 2}, NameCase{"NO", 0}, NameCase{"May be", -1},
+                            NameCase{"/dev/ttyUSB0", -1}, NameCase{"  ", -1}}) {
+    list->SetItemIndex(1);
+    Type(c.typed);
+    EXPECT_EQ(list->NamedItemIndex(), c.names) << c.typed;
+    EXPECT_EQ(list->ItemIndex(), -1) << c.typed;
+  }
+  list->SetItemIndex(1);
+  list->SetText("Maybe");
+  EXPECT_EQ(list->NamedItemIndex(), 1);
 }
