@@ -26,19 +26,20 @@ void DropAck(std::uint8_t code, const char* transfer) {
   qCInfo(lcSerial, "acknowledgement 0x%02X dropped: no %s is running", code, transfer);
 }
 
-// Closes the port however the worker's loop ends, an exception from a
-// hand-over included.
-void ClosePortAtEnd(TComHandle port) {
+// However the worker's loop ends, an exception from a hand-over included:
+// no request is taken any more, and the port is closed.
+void CloseAtEnd(TComHandle port) {
+  CloseLinkRequests();
   CloseComPort(port);
   qCInfo(lcSerial, "worker ended; port closed");
 }
 
 }  // namespace
 
-TCommThread::TCommThread(TForm1& form, TComHandle port) : form_(form), port_(port) {}
+TCommThread::TCommThread(TForm1& form, TComHandle port) : form_(form), port_(port) { OpenLinkRequests(); }
 
 void TCommThread::Execute() {
-  const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, ClosePortAtEnd);
+  const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, CloseAtEnd);
   while (!Terminated()) {
     NotePortReadable(ReadPort(port_, receiver_, ReceivedImage, *this));
     replyWatch_.Check();

@@ -13,7 +13,8 @@
 
 class TCommThread : public TThread, private TReceiveEvents {
  public:
-  // The worker owns the port from here on and closes it when its loop ends.
+  // The worker owns the port from here on and closes it when its loop ends;
+  // it takes requests until then, or until "Close port".
   TCommThread(TForm1& form, TComHandle port);
 
  protected:

@@ -13,5 +13,8 @@ inline constexpr char EepromReadFinishedLine[] = "Eeprom read finished.";
 inline constexpr char EepromReadChecksumErrorLine[] =
     "Eeprom read checksum error. Please upload new eeprom data to device.";
 
+// A transfer button pressed while no port is open.
+inline constexpr char NoPortOpenLine[] = "No port open. Press Open port first.";
+
 // One of the "%d" lines with the page index put in.
 std::string PageLine(const char* format, std::uint32_t page);

@@ -1,6 +1,6 @@
-// "Open port" and "Close port" around the worker: one worker at a time,
-// requests that wait for the next open, a transfer abandoned by a close,
-// and transfers that stall on a bad or missing reply.
+// "Open port" and "Close port" around the worker: one worker at a time, a
+// transfer abandoned by a close, and transfers that stall on a bad or
+// missing reply.
 #include "communication.h"
 #include "link_request.h"
 #include "log_capture.h"
@@ -26,7 +26,8 @@ TEST_F(PortLifecycleTest, CloseBeforeAnyOpenDoesNothing) {
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxAndLeavesTheWorker) {
+TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxLogsWhyAndLeavesTheWorker) {
+  LogCapture capture("pelnor.serial=true");
   TPseudoTerminal otherLine;
   links.Link(3, otherLine.DevicePath());
   ASSERT_TRUE(OpenPort());
@@ -38,6 +39,11 @@ TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxAndLeavesTheWo
 
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{SerialPortOpenedText, SerialPortOpenErrorText,
                                                    SerialPortOpenErrorText}));
+  int refusals = 0;
+  for (const std::string& line : capture.Lines("pelnor.serial")) {
+    refusals += line == "Open port: refused, this program's port is open; click Close port first";
+  }
+  EXPECT_EQ(refusals, 2);
   EXPECT_EQ(CommThread.get(), worker);
   EXPECT_TRUE(PortIsFree("COM3"));
   form->Button5->Click();
@@ -85,25 +91,23 @@ TEST_F(PortLifecycleTest, HalfAPageBeforeCloseDoesNotSpoilTheFirstReadAfterTheNe
   EXPECT_EQ(Log(), expected);
 }
 
-TEST_F(PortLifecycleTest, ARequestPostedWithNoPortOpenStartsAtTheNextOpen) {
-  form->Button4->Click();
-  ServeFor(std::chrono::milliseconds(50));
-  EXPECT_TRUE(device.Commands().empty());
-
-  ASSERT_TRUE(OpenPort());
-  EXPECT_TRUE(ServeUntil([&] { return Log() == ReadLog(); }));
-}
-
 TEST_F(PortLifecycleTest, ARequestPostedTwiceIsStartedOnceAsTheLaterPost) {
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  // The worker now waits in its hand-over after the request for page 1.
+  ASSERT_TRUE(device.WaitForCommands(2));
   form->Button5->Click();
   form->Button4->Click();
   form->Button4->Click();
-  ASSERT_TRUE(OpenPort());
-  ASSERT_TRUE(ServeUntil([&] { return Log() == ReadLog(); }));
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
   ServeFor(std::chrono::milliseconds(300));
 
-  EXPECT_EQ(Log(), ReadLog());
-  EXPECT_EQ(device.Commands().size(), 16u);
+  const std::vector<std::string> read = ReadLog();
+  std::vector<std::string> expected(read.begin(), read.begin() + 3);  // up to the request for page 1
+  expected.insert(expected.end(), read.begin(), read.end());
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(device.Commands().size(), 18u);
   for (const TDeviceCommand& command : device.Commands()) EXPECT_EQ(command.Code, 0x90);
 }
 
