@@ -1,5 +1,6 @@
 #include "communication.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -24,6 +25,22 @@ void End(TLinkTransfer& transfer) { transfer = {}; }
 
 void DropAck(std::uint8_t code, const char* transfer) {
   qCInfo(lcSerial, "acknowledgement 0x%02X dropped: no %s is running", code, transfer);
+}
+
+struct TTransferKind {
+  std::uint8_t Code;
+  const char* Name;
+};
+
+constexpr TTransferKind TransferKinds[] = {
+    {FirmwareUploadRequest, "firmware upload"},
+    {ConfigWriteRequest, "configuration write"},
+    {ConfigReadRequest, "configuration read"},
+};
+
+const TTransferKind& KindOf(const TLinkTransfer& transfer) {
+  return *std::find_if(std::begin(TransferKinds), std::end(TransferKinds),
+                       [&](const TTransferKind& kind) { return kind.Code == transfer.Code; });
 }
 
 // However the worker's loop ends, an exception from a hand-over included:
@@ -54,7 +71,14 @@ void TCommThread::NotePortReadable(bool readable) {
     qCInfo(lcSerial, "the port reads again");
   } else {
     qCInfo(lcSerial, "the port no longer reads (device unplugged or line hung up); transfers stall until Close port");
+    ReportPortLost();
   }
+}
+
+void TCommThread::ReportPortLost() {
+  if (portLostReported_) return;
+  portLostReported_ = true;
+  LogLine(SerialPortLostLine);
 }
 
 void TCommThread::StartTransfer(TLinkTransfer request) {
@@ -63,44 +87,53 @@ void TCommThread::StartTransfer(TLinkTransfer request) {
       ResetReceiveRing(receiver_);
       upload_ = std::move(request);
       qCInfo(lcSerial, "firmware upload started: pages 0 to %u", upload_.Counters.LastPageIndex);
-      SendUploadPage();
-      LogLine(PageLine(FirmwarePageSentLine, upload_.Counters.CurrentPage));
+      if (SendUploadPage()) LogLine(PageLine(FirmwarePageSentLine, upload_.Counters.CurrentPage));
       break;
     case ConfigWriteRequest:
       ResetReceiveRing(receiver_);
       write_ = std::move(request);
       qCInfo(lcSerial, "configuration write started: pages 0 to %u", write_.Counters.LastPageIndex);
-      SendWritePage();
-      LogLine(PageLine(EepromPageSentLine, write_.Counters.CurrentPage));
+      if (SendWritePage()) LogLine(PageLine(EepromPageSentLine, write_.Counters.CurrentPage));
       break;
     case ConfigReadRequest:
       read_ = std::move(request);
       qCInfo(lcSerial, "configuration read started: pages 0 to %u", read_.Counters.LastPageIndex);
-      SendReadRequest();
-      LogLine(PageLine(EepromReadRequestLine, read_.Counters.CurrentPage));
+      if (SendReadRequest()) LogLine(PageLine(EepromReadRequestLine, read_.Counters.CurrentPage));
       break;
     default:
       break;
   }
 }
 
-void TCommThread::SendUploadPage() {
+bool TCommThread::SendUploadPage() {
   const std::uint32_t page = upload_.Counters.CurrentPage;
-  SendFirmwarePageHeader(port_, upload_.Pages, page);
-  SendFirmwarePageData(port_, upload_.Pages, page);
+  if (!SendFirmwarePageHeader(port_, upload_.Pages, page) || !SendFirmwarePageData(port_, upload_.Pages, page)) {
+    return EndUnsent(upload_);
+  }
   replyWatch_.Sent("firmware page", page);
+  return true;
 }
 
-void TCommThread::SendWritePage() {
+bool TCommThread::SendWritePage() {
   const std::uint32_t page = write_.Counters.CurrentPage;
-  SendConfigPageHeader(port_, write_.Pages, page);
-  SendConfigPageData(port_, write_.Pages, page);
+  if (!SendConfigPageHeader(port_, write_.Pages, page) || !SendConfigPageData(port_, write_.Pages, page)) {
+    return EndUnsent(write_);
+  }
   replyWatch_.Sent("configuration page", page);
+  return true;
 }
 
-void TCommThread::SendReadRequest() {
-  SendConfigReadRequest(port_, read_.Counters.CurrentPage);
+bool TCommThread::SendReadRequest() {
+  if (!SendConfigReadRequest(port_, read_.Counters.CurrentPage)) return EndUnsent(read_);
   replyWatch_.Sent("configuration read request", read_.Counters.CurrentPage);
+  return true;
+}
+
+bool TCommThread::EndUnsent(TLinkTransfer& transfer) {
+  qCInfo(lcSerial, "%s ended: page %u could not be written", KindOf(transfer).Name, transfer.Counters.CurrentPage);
+  End(transfer);
+  ReportPortLost();
+  return false;
 }
 
 void TCommThread::OnFirmwarePageAck() {
@@ -110,7 +143,7 @@ void TCommThread::OnFirmwarePageAck() {
   TPageCounters& counters = upload_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
     ++counters.CurrentPage;
-    SendUploadPage();
+    if (!SendUploadPage()) return ShowUploadProgress(0);
     ShowUploadProgress(static_cast<int>(counters.CurrentPage));
     LogLine(PageLine(FirmwarePageSentLine, counters.CurrentPage));
   } else {
@@ -128,7 +161,7 @@ void TCommThread::OnConfigPageAck() {
   TPageCounters& counters = write_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
     ++counters.CurrentPage;
-    SendWritePage();
+    if (!SendWritePage()) return;
     SyncWithUi();
     LogLine(PageLine(EepromPageSentLine, counters.CurrentPage));
   } else {
@@ -154,7 +187,7 @@ void TCommThread::OnConfigPageReceived() {
   TPageCounters& counters = read_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
     ++counters.CurrentPage;
-    SendReadRequest();
+    if (!SendReadRequest()) return;
     SyncWithUi();
     LogLine(PageLine(EepromReadRequestLine, counters.CurrentPage));
     return;

@@ -24,9 +24,14 @@ class TCommThread : public TThread, private TReceiveEvents {
   void StartTransfer(TLinkTransfer request);
   // Logs when the port stops or starts reading again.
   void NotePortReadable(bool readable);
-  void SendUploadPage();
-  void SendWritePage();
-  void SendReadRequest();
+  // Says in the log box, once for this worker, that the port is lost.
+  void ReportPortLost();
+  // Each sends the transfer's current page or request; false, and the
+  // transfer ended, when the port does not take it.
+  bool SendUploadPage();
+  bool SendWritePage();
+  bool SendReadRequest();
+  bool EndUnsent(TLinkTransfer& transfer);
 
   void OnFirmwarePageAck() override;
   void OnConfigPageAck() override;
@@ -55,6 +60,7 @@ class TCommThread : public TThread, private TReceiveEvents {
   TLinkTransfer read_;
   TReplyWatch replyWatch_;
   bool portReadable_ = true;
+  bool portLostReported_ = false;
 };
 
 // The worker of the last successful "Open port"; none before the first.

@@ -15,6 +15,8 @@ inline constexpr char EepromReadChecksumErrorLine[] =
 
 // A transfer button pressed while no port is open.
 inline constexpr char NoPortOpenLine[] = "No port open. Press Open port first.";
+// The first read or write of the port that fails, once for each open.
+inline constexpr char SerialPortLostLine[] = "Serial port lost. Press Close port, then Open port.";
 
 // One of the "%d" lines with the page index put in.
 std::string PageLine(const char* format, std::uint32_t page);

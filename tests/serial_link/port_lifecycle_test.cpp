@@ -1,9 +1,13 @@
 // "Open port" and "Close port" around the worker: one worker at a time, a
-// transfer abandoned by a close, and transfers that stall on a bad or
-// missing reply.
+// transfer abandoned by a close, a port that is lost, and transfers that
+// stall on a bad or missing reply.
+#include <algorithm>
+
 #include "communication.h"
+#include "firmware_resource.h"
 #include "link_request.h"
 #include "log_capture.h"
+#include "resources.h"
 #include "serial_port.h"
 #include "transfer_log_lines.h"
 #include "worker_fixture.h"
@@ -134,16 +138,106 @@ TEST_F(PortLifecycleTest, ALaterTransferEndsNothingAStalledWriteGoesOnWhenItsAck
   EXPECT_EQ(device.ReceivedConfiguration(), written);
 }
 
-TEST_F(PortLifecycleTest, ThePortGoingAwayStallsTheTransferUntilClose) {
+TEST_F(PortLifecycleTest, ALostPortIsReportedOnceAndAReopenedPortReadsAgain) {
+  LogCapture capture("pelnor.serial=true");
   device.FaultOnPage(2, TDeviceFault::HangUp);
   ASSERT_TRUE(OpenPort());
   form->Button4->Click();
-  ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(PageLine(EepromReadRequestLine, 2)); }));
-  ServeFor(std::chrono::milliseconds(200));
+  const std::vector<std::string> read = ReadLog();
+  std::vector<std::string> expected(read.begin(), read.begin() + 5);  // up to the request for page 2
+  expected.push_back(SerialPortLostLine);
+  ASSERT_TRUE(ServeUntil([&] { return Log() == expected; }));
 
-  EXPECT_EQ(Log().size(), 5u);
-  EXPECT_TRUE(ClosePort());
+  // The request cannot be written: it is not logged as sent.
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return capture.Has("pelnor.serial", {"write to the port failed"}); }));
+  ServeFor(std::chrono::milliseconds(300));
+  EXPECT_EQ(Log(), expected);
+
+  // The read ended with its write: "Close port" has nothing to stop.
+  ASSERT_TRUE(ClosePort());
+  EXPECT_EQ(Log(), expected);
+
+  TSimulatedSerialDevice pluggedIn;
+  pluggedIn.SetImage(ImageWithCallsign("SQ9XYZ"));
+  links.Link(2, pluggedIn.DevicePath());
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+  expected.insert(expected.end(), read.begin(), read.end());
+  EXPECT_EQ(Log(), expected);
+  ASSERT_TRUE(ClosePort());
 }
+
+namespace {
+
+// A transfer running at page 3, the device's answer to it spoiled.
+struct TransferCase {
+  const char* name;
+  void (TForm1::*button)(TObject*);
+  std::vector<std::string> (*log)();
+};
+
+const TransferCase TransferCases[] = {
+    {"Upload", &TForm1::Button3Click, [] { return UploadLog(8); }},
+    {"Write", &TForm1::Button5Click, WriteLog},
+    {"Read", &TForm1::Button4Click, ReadLog},
+};
+
+void PrintTo(const TransferCase& c, std::ostream* out) { *out << c.name; }
+
+class TransferAtPage3Test : public WorkerTest, public testing::WithParamInterface<TransferCase> {
+ protected:
+  TransferAtPage3Test() {
+    InstallResource(FirmwareResourceId, std::vector<std::uint8_t>(1000, 0x5A));  // 8 pages
+    device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  }
+
+  // Starts the transfer; true once page 3 has gone out and been logged.
+  bool RunToPage3() {
+    if (!OpenPort()) return false;
+    (form.get()->*GetParam().button)(nullptr);
+    return ServeUntil([&] { return device.Commands().size() >= 4 && Log().size() >= 7; });
+  }
+  // The transfer's log up to the line for page 3 (7 lines) and count lines after it.
+  std::vector<std::string> LogBeyondPage3(std::size_t count) const {
+    const std::vector<std::string> whole = GetParam().log();
+    return {whole.begin(), whole.begin() + 7 + static_cast<std::ptrdiff_t>(count)};
+  }
+};
+
+}  // namespace
+
+TEST_P(TransferAtPage3Test, AFrameThatCannotBeWrittenEndsTheTransferUnloggedAndSaysThePortIsLost) {
+  LogCapture capture("pelnor.serial=true");
+  if (GetParam().button == &TForm1::Button4Click) {
+    const TLinkPage page3 = BufferPage(ImageWithCallsign("SQ9XYZ"), 3);
+    const TLinkFrame reply3 = LinkFrame(ConfigPageData, 3, PageSum(page3));
+    for (const std::uint8_t byte : {std::uint8_t{0x11}, std::uint8_t{0x13}}) {
+      ASSERT_EQ(std::count(page3.begin(), page3.end(), byte) + std::count(reply3.begin(), reply3.end(), byte), 0)
+          << "the line would take this byte of the reply to page 3 as flow control";
+    }
+  }
+  device.FaultOnPage(3, TDeviceFault::XoffBefore);
+  ASSERT_TRUE(RunToPage3());
+  ASSERT_TRUE(ServeUntil([&] { return capture.Has("pelnor.serial", {"write to the port failed"}); }));
+  ServeFor(std::chrono::milliseconds(300));
+
+  // The reply to page 3 is logged; the next page is not.
+  std::vector<std::string> expected = LogBeyondPage3(1);
+  expected.push_back(SerialPortLostLine);
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(form->ProgressBar1->Position(), 0);
+  EXPECT_EQ(device.Commands().size(), 4u);
+  EXPECT_EQ(form->Callsign->Text(), "NOCALL");
+
+  ASSERT_TRUE(ClosePort());
+  EXPECT_EQ(Log(), expected);
+  EXPECT_TRUE(PortIsFree("COM2"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Transfers, TransferAtPage3Test, testing::ValuesIn(TransferCases),
+                         [](const testing::TestParamInfo<TransferCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PortLifecycleTest, ClosingTheWindowStopsTheWorker) {
   ASSERT_TRUE(OpenPort());
