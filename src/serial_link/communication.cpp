@@ -30,12 +30,13 @@ void DropAck(std::uint8_t code, const char* transfer) {
 struct TTransferKind {
   std::uint8_t Code;
   const char* Name;
+  const char* StoppedLine;
 };
 
 constexpr TTransferKind TransferKinds[] = {
-    {FirmwareUploadRequest, "firmware upload"},
-    {ConfigWriteRequest, "configuration write"},
-    {ConfigReadRequest, "configuration read"},
+    {FirmwareUploadRequest, "firmware upload", FirmwareUploadStoppedLine},
+    {ConfigWriteRequest, "configuration write", EepromWriteStoppedLine},
+    {ConfigReadRequest, "configuration read", EepromReadStoppedLine},
 };
 
 const TTransferKind& KindOf(const TLinkTransfer& transfer) {
@@ -62,6 +63,19 @@ void TCommThread::Execute() {
     replyWatch_.Check();
     StartTransfer(TakeLinkRequest());
   }
+  StopUnfinishedTransfers();
+}
+
+void TCommThread::StopUnfinishedTransfers() {
+  const bool uploadRunning = Running(upload_);
+  for (TLinkTransfer* transfer : {&upload_, &write_, &read_}) {
+    if (!Running(*transfer)) continue;
+    const TTransferKind& kind = KindOf(*transfer);
+    qCInfo(lcSerial, "%s stopped by Close port at page %u", kind.Name, transfer->Counters.CurrentPage);
+    LogLine(kind.StoppedLine);
+    End(*transfer);
+  }
+  if (uploadRunning) ShowUploadProgress(0);
 }
 
 void TCommThread::NotePortReadable(bool readable) {

@@ -22,6 +22,8 @@ class TCommThread : public TThread, private TReceiveEvents {
 
  private:
   void StartTransfer(TLinkTransfer request);
+  // After "Close port": says which transfers had not reached their end line.
+  void StopUnfinishedTransfers();
   // Logs when the port stops or starts reading again.
   void NotePortReadable(bool readable);
   // Says in the log box, once for this worker, that the port is lost.

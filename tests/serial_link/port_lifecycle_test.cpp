@@ -1,5 +1,5 @@
 // "Open port" and "Close port" around the worker: one worker at a time, a
-// transfer abandoned by a close, a port that is lost, and transfers that
+// transfer stopped by a close, a port that is lost, and transfers that
 // stall on a bad or missing reply.
 #include <algorithm>
 
@@ -61,10 +61,11 @@ TEST_F(PortLifecycleTest, CloseInTheMiddleOfAReadAbandonsItAndFreesThePort) {
   form->Button4->Click();
   ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(PageLine(EepromReadRequestLine, 5)); }));
 
+  std::vector<std::string> log = Log();
   ASSERT_TRUE(ClosePort());
 
   EXPECT_TRUE(PortIsFree("COM2"));
-  const std::vector<std::string> log = Log();
+  log.push_back(EepromReadStoppedLine);
   ServeFor(std::chrono::milliseconds(100));
   EXPECT_EQ(Log(), log);
   EXPECT_EQ(form->Callsign->Text(), "NOCALL");
@@ -171,17 +172,19 @@ TEST_F(PortLifecycleTest, ALostPortIsReportedOnceAndAReopenedPortReadsAgain) {
 
 namespace {
 
-// A transfer running at page 3, the device's answer to it spoiled.
+// A transfer running at page 3, the device's answer to it held back or
+// spoiled.
 struct TransferCase {
   const char* name;
   void (TForm1::*button)(TObject*);
   std::vector<std::string> (*log)();
+  const char* stoppedLine;
 };
 
 const TransferCase TransferCases[] = {
-    {"Upload", &TForm1::Button3Click, [] { return UploadLog(8); }},
-    {"Write", &TForm1::Button5Click, WriteLog},
-    {"Read", &TForm1::Button4Click, ReadLog},
+    {"Upload", &TForm1::Button3Click, [] { return UploadLog(8); }, FirmwareUploadStoppedLine},
+    {"Write", &TForm1::Button5Click, WriteLog, EepromWriteStoppedLine},
+    {"Read", &TForm1::Button4Click, ReadLog, EepromReadStoppedLine},
 };
 
 void PrintTo(const TransferCase& c, std::ostream* out) { *out << c.name; }
@@ -207,6 +210,21 @@ class TransferAtPage3Test : public WorkerTest, public testing::WithParamInterfac
 };
 
 }  // namespace
+
+TEST_P(TransferAtPage3Test, CloseSaysWhichTransferStoppedAndEmptiesTheBar) {
+  device.FaultOnPage(3, TDeviceFault::HeldBack);
+  ASSERT_TRUE(RunToPage3());
+  if (GetParam().button == &TForm1::Button3Click) {
+    EXPECT_EQ(form->ProgressBar1->Position(), 3);
+  }
+
+  ASSERT_TRUE(ClosePort());
+
+  std::vector<std::string> expected = LogBeyondPage3(0);
+  expected.push_back(GetParam().stoppedLine);
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(form->ProgressBar1->Position(), 0);
+}
 
 TEST_P(TransferAtPage3Test, AFrameThatCannotBeWrittenEndsTheTransferUnloggedAndSaysThePortIsLost) {
   LogCapture capture("pelnor.serial=true");
