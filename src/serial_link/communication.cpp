@@ -1,5 +1,6 @@
 #include "communication.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -26,24 +27,55 @@ void DropAck(std::uint8_t code, const char* transfer) {
   qCInfo(lcSerial, "acknowledgement 0x%02X dropped: no %s is running", code, transfer);
 }
 
-// Closes the port however the worker's loop ends, an exception from a
-// hand-over included.
-void ClosePortAtEnd(TComHandle port) {
+struct TTransferKind {
+  std::uint8_t Code;
+  const char* Name;
+  const char* StoppedLine;
+};
+
+constexpr TTransferKind TransferKinds[] = {
+    {FirmwareUploadRequest, "firmware upload", FirmwareUploadStoppedLine},
+    {ConfigWriteRequest, "configuration write", EepromWriteStoppedLine},
+    {ConfigReadRequest, "configuration read", EepromReadStoppedLine},
+};
+
+const TTransferKind& KindOf(const TLinkTransfer& transfer) {
+  return *std::find_if(std::begin(TransferKinds), std::end(TransferKinds),
+                       [&](const TTransferKind& kind) { return kind.Code == transfer.Code; });
+}
+
+// However the worker's loop ends, an exception from a hand-over included:
+// no request is taken any more, and the port is closed.
+void CloseAtEnd(TComHandle port) {
+  CloseLinkRequests();
   CloseComPort(port);
   qCInfo(lcSerial, "worker ended; port closed");
 }
 
 }  // namespace
 
-TCommThread::TCommThread(TForm1& form, TComHandle port) : form_(form), port_(port) {}
+TCommThread::TCommThread(TForm1& form, TComHandle port) : form_(form), port_(port) { OpenLinkRequests(); }
 
 void TCommThread::Execute() {
-  const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, ClosePortAtEnd);
+  const std::unique_ptr<TComPort, void (*)(TComHandle)> closer(port_, CloseAtEnd);
   while (!Terminated()) {
     NotePortReadable(ReadPort(port_, receiver_, ReceivedImage, *this));
     replyWatch_.Check();
     StartTransfer(TakeLinkRequest());
   }
+  StopUnfinishedTransfers();
+}
+
+void TCommThread::StopUnfinishedTransfers() {
+  const bool uploadRunning = Running(upload_);
+  for (TLinkTransfer* transfer : {&upload_, &write_, &read_}) {
+    if (!Running(*transfer)) continue;
+    const TTransferKind& kind = KindOf(*transfer);
+    qCInfo(lcSerial, "%s stopped by Close port at page %u", kind.Name, transfer->Counters.CurrentPage);
+    LogLine(kind.StoppedLine);
+    End(*transfer);
+  }
+  if (uploadRunning) ShowUploadProgress(0);
 }
 
 void TCommThread::NotePortReadable(bool readable) {
@@ -53,7 +85,14 @@ void TCommThread::NotePortReadable(bool readable) {
     qCInfo(lcSerial, "the port reads again");
   } else {
     qCInfo(lcSerial, "the port no longer reads (device unplugged or line hung up); transfers stall until Close port");
+    ReportPortLost();
   }
+}
+
+void TCommThread::ReportPortLost() {
+  if (portLostReported_) return;
+  portLostReported_ = true;
+  LogLine(SerialPortLostLine);
 }
 
 void TCommThread::StartTransfer(TLinkTransfer request) {
@@ -62,44 +101,53 @@ void TCommThread::StartTransfer(TLinkTransfer request) {
       ResetReceiveRing(receiver_);
       upload_ = std::move(request);
       qCInfo(lcSerial, "firmware upload started: pages 0 to %u", upload_.Counters.LastPageIndex);
-      SendUploadPage();
-      LogLine(PageLine(FirmwarePageSentLine, upload_.Counters.CurrentPage));
+      if (SendUploadPage()) LogLine(PageLine(FirmwarePageSentLine, upload_.Counters.CurrentPage));
       break;
     case ConfigWriteRequest:
       ResetReceiveRing(receiver_);
       write_ = std::move(request);
       qCInfo(lcSerial, "configuration write started: pages 0 to %u", write_.Counters.LastPageIndex);
-      SendWritePage();
-      LogLine(PageLine(EepromPageSentLine, write_.Counters.CurrentPage));
+      if (SendWritePage()) LogLine(PageLine(EepromPageSentLine, write_.Counters.CurrentPage));
       break;
     case ConfigReadRequest:
       read_ = std::move(request);
       qCInfo(lcSerial, "configuration read started: pages 0 to %u", read_.Counters.LastPageIndex);
-      SendReadRequest();
-      LogLine(PageLine(EepromReadRequestLine, read_.Counters.CurrentPage));
+      if (SendReadRequest()) LogLine(PageLine(EepromReadRequestLine, read_.Counters.CurrentPage));
       break;
     default:
       break;
   }
 }
 
-void TCommThread::SendUploadPage() {
+bool TCommThread::SendUploadPage() {
   const std::uint32_t page = upload_.Counters.CurrentPage;
-  SendFirmwarePageHeader(port_, upload_.Pages, page);
-  SendFirmwarePageData(port_, upload_.Pages, page);
+  if (!SendFirmwarePageHeader(port_, upload_.Pages, page) || !SendFirmwarePageData(port_, upload_.Pages, page)) {
+    return EndUnsent(upload_);
+  }
   replyWatch_.Sent("firmware page", page);
+  return true;
 }
 
-void TCommThread::SendWritePage() {
+bool TCommThread::SendWritePage() {
   const std::uint32_t page = write_.Counters.CurrentPage;
-  SendConfigPageHeader(port_, write_.Pages, page);
-  SendConfigPageData(port_, write_.Pages, page);
+  if (!SendConfigPageHeader(port_, write_.Pages, page) || !SendConfigPageData(port_, write_.Pages, page)) {
+    return EndUnsent(write_);
+  }
   replyWatch_.Sent("configuration page", page);
+  return true;
 }
 
-void TCommThread::SendReadRequest() {
-  SendConfigReadRequest(port_, read_.Counters.CurrentPage);
+bool TCommThread::SendReadRequest() {
+  if (!SendConfigReadRequest(port_, read_.Counters.CurrentPage)) return EndUnsent(read_);
   replyWatch_.Sent("configuration read request", read_.Counters.CurrentPage);
+  return true;
+}
+
+bool TCommThread::EndUnsent(TLinkTransfer& transfer) {
+  qCInfo(lcSerial, "%s ended: page %u could not be written", KindOf(transfer).Name, transfer.Counters.CurrentPage);
+  End(transfer);
+  ReportPortLost();
+  return false;
 }
 
 void TCommThread::OnFirmwarePageAck() {
@@ -109,7 +157,7 @@ void TCommThread::OnFirmwarePageAck() {
   TPageCounters& counters = upload_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
     ++counters.CurrentPage;
-    SendUploadPage();
+    if (!SendUploadPage()) return ShowUploadProgress(0);
     ShowUploadProgress(static_cast<int>(counters.CurrentPage));
     LogLine(PageLine(FirmwarePageSentLine, counters.CurrentPage));
   } else {
@@ -127,7 +175,7 @@ void TCommThread::OnConfigPageAck() {
   TPageCounters& counters = write_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
     ++counters.CurrentPage;
-    SendWritePage();
+    if (!SendWritePage()) return;
     SyncWithUi();
     LogLine(PageLine(EepromPageSentLine, counters.CurrentPage));
   } else {
@@ -153,7 +201,7 @@ void TCommThread::OnConfigPageReceived() {
   TPageCounters& counters = read_.Counters;
   if (counters.CurrentPage < counters.LastPageIndex) {
     ++counters.CurrentPage;
-    SendReadRequest();
+    if (!SendReadRequest()) return;
     SyncWithUi();
     LogLine(PageLine(EepromReadRequestLine, counters.CurrentPage));
     return;

@@ -13,7 +13,8 @@
 
 class TCommThread : public TThread, private TReceiveEvents {
  public:
-  // The worker owns the port from here on and closes it when its loop ends.
+  // The worker owns the port from here on and closes it when its loop ends;
+  // it takes requests until then, or until "Close port".
   TCommThread(TForm1& form, TComHandle port);
 
  protected:
@@ -21,11 +22,18 @@ class TCommThread : public TThread, private TReceiveEvents {
 
  private:
   void StartTransfer(TLinkTransfer request);
+  // After "Close port": says which transfers had not reached their end line.
+  void StopUnfinishedTransfers();
   // Logs when the port stops or starts reading again.
   void NotePortReadable(bool readable);
-  void SendUploadPage();
-  void SendWritePage();
-  void SendReadRequest();
+  // Says in the log box, once for this worker, that the port is lost.
+  void ReportPortLost();
+  // Each sends the transfer's current page or request; false, and the
+  // transfer ended, when the port does not take it.
+  bool SendUploadPage();
+  bool SendWritePage();
+  bool SendReadRequest();
+  bool EndUnsent(TLinkTransfer& transfer);
 
   void OnFirmwarePageAck() override;
   void OnConfigPageAck() override;
@@ -54,6 +62,7 @@ class TCommThread : public TThread, private TReceiveEvents {
   TLinkTransfer read_;
   TReplyWatch replyWatch_;
   bool portReadable_ = true;
+  bool portLostReported_ = false;
 };
 
 // The worker of the last successful "Open port"; none before the first.

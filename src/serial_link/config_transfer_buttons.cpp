@@ -1,17 +1,19 @@
-// "Read config" and "Write config": the counters set and the request posted.
+// "Read config" and "Write config": the request posted with its counters.
 #include "Unit1.h"
 #include "configuration_codec.h"
-#include "link_request.h"
+#include "transfer_request.h"
 
 void TForm1::Button4Click(TObject*) {
-  ConfigReadCounters = {LastConfigPageIndex, 0};
-  PostLinkRequest({ConfigReadRequest, ConfigReadCounters, {}});
+  const TPageCounters counters{LastConfigPageIndex, 0};
+  if (PostTransferRequest(*this, {ConfigReadRequest, counters, {}})) ConfigReadCounters = counters;
 }
 
 void TForm1::Button5Click(TObject*) {
   if (Uploadpctime->Checked()) SetRtcFieldsFromPcClock();
   if (EncodeConfigurationImage(this) == 0) return;
-  ConfigWriteCounters = {LastConfigPageIndex, 0};
-  PostLinkRequest({ConfigWriteRequest, ConfigWriteCounters,
-                   {std::begin(ConfigurationImage), std::end(ConfigurationImage)}});
+  const TPageCounters counters{LastConfigPageIndex, 0};
+  if (PostTransferRequest(*this, {ConfigWriteRequest, counters,
+                                  {std::begin(ConfigurationImage), std::end(ConfigurationImage)}})) {
+    ConfigWriteCounters = counters;
+  }
 }

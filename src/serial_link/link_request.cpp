@@ -10,14 +10,33 @@ namespace {
 // The posted transfer; its code is LinkRequest, so both change together.
 std::mutex postedGuard;
 TLinkTransfer posted;
+bool requestsOpen = false;
+
+void SetRequestsOpen(bool open) {
+  std::lock_guard lock(postedGuard);
+  requestsOpen = open;
+  posted = {};
+  LinkRequest.store(NoLinkRequest, std::memory_order_release);
+}
 
 }  // namespace
 
-void PostLinkRequest(TLinkTransfer transfer) {
+void OpenLinkRequests() { SetRequestsOpen(true); }
+
+void CloseLinkRequests() { SetRequestsOpen(false); }
+
+bool LinkRequestsOpen() {
   std::lock_guard lock(postedGuard);
+  return requestsOpen;
+}
+
+bool PostLinkRequest(TLinkTransfer transfer) {
+  std::lock_guard lock(postedGuard);
+  if (!requestsOpen) return false;
   const std::uint8_t code = transfer.Code;
   posted = std::move(transfer);
   LinkRequest.store(code, std::memory_order_release);
+  return true;
 }
 
 TLinkTransfer TakeLinkRequest() {

@@ -33,7 +33,15 @@ struct TLinkTransfer {
   std::vector<std::uint8_t> Pages;
 };
 
-// Replaces any request not yet taken.
-void PostLinkRequest(TLinkTransfer transfer);
+// Requests are taken only while a port is open: from the creation of its
+// worker until "Close port" or the worker's end. Opening and closing drop
+// the request posted, so none outlives its worker.
+void OpenLinkRequests();
+void CloseLinkRequests();
+bool LinkRequestsOpen();
+
+// Replaces any request not yet taken. False, and nothing posted, while
+// requests are closed.
+bool PostLinkRequest(TLinkTransfer transfer);
 // The posted request, or one with code NoLinkRequest.
 TLinkTransfer TakeLinkRequest();

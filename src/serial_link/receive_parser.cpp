@@ -72,6 +72,14 @@ bool TakePage(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& eve
   ring.Advance(LinkPageLength);
   receiver.State = TParserState::FrameSearch;
   qCDebug(lcSerialTrace, "received page %s", qPrintable(HexBytes(page.data(), LinkPageLength)));
+  // A page that fails its sum may carry a spoiled index too: it is named
+  // bad before its index is looked at.
+  if (const std::uint16_t sum = PageSum(page); sum != receiver.PageSum) {
+    qCInfo(lcSerial, "page %u: page sum 0x%04X differs from the frame's 0x%04X; page dropped",
+           receiver.PageIndex, sum, receiver.PageSum);
+    events.LogLine(EepromPageDataChecksumErrorLine);
+    return true;
+  }
   if (receiver.PageIndex >= image.size() / LinkPageLength) {
     qCInfo(lcSerial, "page index %u refused: the image has pages 0 to %zu", receiver.PageIndex,
            image.size() / LinkPageLength - 1);
@@ -79,12 +87,6 @@ bool TakePage(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& eve
     return true;
   }
   if (!events.TakesConfigPage(receiver.PageIndex)) return true;
-  if (const std::uint16_t sum = PageSum(page); sum != receiver.PageSum) {
-    qCInfo(lcSerial, "page %u: page sum 0x%04X differs from the frame's 0x%04X; page dropped, the read stalls",
-           receiver.PageIndex, sum, receiver.PageSum);
-    events.LogLine(EepromPageDataChecksumErrorLine);
-    return true;
-  }
   std::copy(page.begin(), page.end(), image.begin() + receiver.PageIndex * LinkPageLength);
   events.OnConfigPageReceived();
   return true;

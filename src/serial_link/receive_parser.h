@@ -31,8 +31,9 @@ class TReceiveEvents {
   // A good 0x41 and a good 0x81 frame.
   virtual void OnFirmwarePageAck() = 0;
   virtual void OnConfigPageAck() = 0;
-  // Asked once a 0x91 reply's page is all in, before it is checked and
-  // stored: false drops the page unstored, with no event.
+  // Asked for a 0x91 reply's page whose sum is right and whose index lies
+  // inside the image, before it is stored: false drops the page unstored,
+  // with no event.
   virtual bool TakesConfigPage(std::uint16_t page) = 0;
   // A good page of a 0x91 reply, already stored in the image.
   virtual void OnConfigPageReceived() = 0;
@@ -54,6 +55,7 @@ bool FrameChecksumOk(const TReceiveRing& ring, std::uint8_t length);
 
 // Consumes the ring as far as complete frames and pages allow. A page is
 // written into image only at the place its index names inside the image;
-// a page whose index lies past the image is dropped with a log line, one
-// the events do not take is dropped silently.
+// a page whose sum is wrong, whatever its index, and then a page whose index
+// lies past the image are dropped with a log line; one the events do not
+// take is dropped silently.
 void ParseReceived(TLinkReceiver& receiver, TReceivedImage image, TReceiveEvents& events);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "link_senders.h"
@@ -51,7 +52,7 @@ TEST_F(LinkOnPty, ConfigPageGoesOutAsHeaderThenPage) {
 }
 
 TEST_F(LinkOnPty, ReadRequestIsTheWorkedExample) {
-  SendConfigReadRequest(port, 15);
+  EXPECT_TRUE(SendConfigReadRequest(port, 15));
   EXPECT_EQ(Sent(8), (Bytes{0xFF, 0x90, 0x00, 0x0F, 0x00, 0x00, 0x00, 0x9F}));
 }
 
@@ -91,11 +92,29 @@ TEST_F(LinkOnPty, ReadPortAfterHangUpAddsNothing) {
   TGuardedImage guarded;
   TRecordedEvents events;
   line.HangUp();
-  ReadPort(port, receiver, guarded.Image(), events);
+  EXPECT_FALSE(ReadPort(port, receiver, guarded.Image(), events));
   EXPECT_EQ(receiver.Ring.Available(), 0u);
   EXPECT_TRUE(events.Events.empty());
-  // The senders write into the void without a fault.
-  SendConfigReadRequest(port, 0);
+}
+
+// Every sender on a line that hung up, and on one that XOFF stopped.
+TEST_F(LinkOnPty, ASenderWhoseBytesThePortDoesNotTakeSaysSo) {
+  const std::vector<std::uint8_t> buffer(ConfigurationImageSize, 0x01);
+  const std::function<bool()> senders[] = {
+      [&] { return SendFirmwarePageHeader(port, buffer, 1); }, [&] { return SendFirmwarePageData(port, buffer, 1); },
+      [&] { return SendConfigPageHeader(port, buffer, 1); },   [&] { return SendConfigPageData(port, buffer, 1); },
+      [&] { return SendConfigReadRequest(port, 1); },
+  };
+  line.StopNearEndOutput();
+  // A byte sent after the XOFF arrives only once the XOFF has been taken.
+  line.Write({0x00});
+  std::uint8_t byte;
+  std::uint32_t count = 0;
+  for (int pass = 0; pass < 100 && count == 0; ++pass) ASSERT_TRUE(ReadComPort(port, &byte, 1, count));
+  ASSERT_EQ(count, 1u);
+  for (const auto& send : senders) EXPECT_FALSE(send());
+  line.HangUp();
+  for (const auto& send : senders) EXPECT_FALSE(send());
 }
 
 }  // namespace

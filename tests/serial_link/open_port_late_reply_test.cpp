@@ -1,9 +1,10 @@
 // Replies that come late while the port stays open: a page the running
 // read did not ask for last, and replies to a transfer that has ended,
-// change nothing.
+// change nothing; a page with a bad sum is named whatever its index.
 #include "firmware_resource.h"
 #include "link_request.h"
 #include "log_capture.h"
+#include "receive_parser_probe.h"
 #include "resources.h"
 #include "transfer_log_lines.h"
 #include "worker_fixture.h"
@@ -67,6 +68,25 @@ TEST_F(OpenPortLateReplyTest, ALatePageAfterTheNewReadEndedLeavesTheEditedContro
   EXPECT_EQ(Log(), log);
   EXPECT_EQ(form->Callsign->Text(), "SP5EDIT");
   EXPECT_EQ(Decodes(), 1u);
+}
+
+TEST_F(OpenPortLateReplyTest, APageWithABadSumIsNamedWhateverItsIndexAGoodOneNotAskedForIsDropped) {
+  std::vector<std::string> expected = StallReadAtHeldPage();
+  const TLinkPage bytes = CountingPage(7);
+  std::vector<std::uint8_t> badSum = PageReply(2, bytes);
+  ++badSum[LinkFrameLength + 10];
+  device.SendUnasked(badSum);
+  expected.push_back(EepromPageDataChecksumErrorLine);
+  ASSERT_TRUE(ServeUntil([&] { return Log() == expected; }));
+
+  device.SendUnasked(PageReply(2, bytes));
+  ASSERT_TRUE(ServeUntil([&] { return capture.Has("pelnor.serial", {"page 2 dropped: the read awaits page 5"}); }));
+  ASSERT_TRUE(device.SendHeldReply());
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+
+  const std::vector<std::string> read = ReadLog();
+  expected.insert(expected.end(), read.begin() + 2 * StalledPage + 1, read.end());
+  EXPECT_EQ(Log(), expected);
 }
 
 namespace {

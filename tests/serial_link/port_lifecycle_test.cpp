@@ -1,9 +1,13 @@
-// "Open port" and "Close port" around the worker: one worker at a time,
-// requests that wait for the next open, a transfer abandoned by a close,
-// and transfers that stall on a bad or missing reply.
+// "Open port" and "Close port" around the worker: one worker at a time, a
+// transfer stopped by a close, a port that is lost, and transfers that
+// stall on a bad or missing reply.
+#include <algorithm>
+
 #include "communication.h"
+#include "firmware_resource.h"
 #include "link_request.h"
 #include "log_capture.h"
+#include "resources.h"
 #include "serial_port.h"
 #include "transfer_log_lines.h"
 #include "worker_fixture.h"
@@ -26,7 +30,8 @@ TEST_F(PortLifecycleTest, CloseBeforeAnyOpenDoesNothing) {
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxAndLeavesTheWorker) {
+TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxLogsWhyAndLeavesTheWorker) {
+  LogCapture capture("pelnor.serial=true");
   TPseudoTerminal otherLine;
   links.Link(3, otherLine.DevicePath());
   ASSERT_TRUE(OpenPort());
@@ -38,6 +43,11 @@ TEST_F(PortLifecycleTest, OpenWhileTheWorkerRunsShowsTheFailureBoxAndLeavesTheWo
 
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{SerialPortOpenedText, SerialPortOpenErrorText,
                                                    SerialPortOpenErrorText}));
+  int refusals = 0;
+  for (const std::string& line : capture.Lines("pelnor.serial")) {
+    refusals += line == "Open port: refused, this program's port is open; click Close port first";
+  }
+  EXPECT_EQ(refusals, 2);
   EXPECT_EQ(CommThread.get(), worker);
   EXPECT_TRUE(PortIsFree("COM3"));
   form->Button5->Click();
@@ -51,10 +61,11 @@ TEST_F(PortLifecycleTest, CloseInTheMiddleOfAReadAbandonsItAndFreesThePort) {
   form->Button4->Click();
   ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(PageLine(EepromReadRequestLine, 5)); }));
 
+  std::vector<std::string> log = Log();
   ASSERT_TRUE(ClosePort());
 
   EXPECT_TRUE(PortIsFree("COM2"));
-  const std::vector<std::string> log = Log();
+  log.push_back(EepromReadStoppedLine);
   ServeFor(std::chrono::milliseconds(100));
   EXPECT_EQ(Log(), log);
   EXPECT_EQ(form->Callsign->Text(), "NOCALL");
@@ -85,25 +96,23 @@ TEST_F(PortLifecycleTest, HalfAPageBeforeCloseDoesNotSpoilTheFirstReadAfterTheNe
   EXPECT_EQ(Log(), expected);
 }
 
-TEST_F(PortLifecycleTest, ARequestPostedWithNoPortOpenStartsAtTheNextOpen) {
-  form->Button4->Click();
-  ServeFor(std::chrono::milliseconds(50));
-  EXPECT_TRUE(device.Commands().empty());
-
-  ASSERT_TRUE(OpenPort());
-  EXPECT_TRUE(ServeUntil([&] { return Log() == ReadLog(); }));
-}
-
 TEST_F(PortLifecycleTest, ARequestPostedTwiceIsStartedOnceAsTheLaterPost) {
+  device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  // The worker now waits in its hand-over after the request for page 1.
+  ASSERT_TRUE(device.WaitForCommands(2));
   form->Button5->Click();
   form->Button4->Click();
   form->Button4->Click();
-  ASSERT_TRUE(OpenPort());
-  ASSERT_TRUE(ServeUntil([&] { return Log() == ReadLog(); }));
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
   ServeFor(std::chrono::milliseconds(300));
 
-  EXPECT_EQ(Log(), ReadLog());
-  EXPECT_EQ(device.Commands().size(), 16u);
+  const std::vector<std::string> read = ReadLog();
+  std::vector<std::string> expected(read.begin(), read.begin() + 3);  // up to the request for page 1
+  expected.insert(expected.end(), read.begin(), read.end());
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(device.Commands().size(), 18u);
   for (const TDeviceCommand& command : device.Commands()) EXPECT_EQ(command.Code, 0x90);
 }
 
@@ -130,16 +139,123 @@ TEST_F(PortLifecycleTest, ALaterTransferEndsNothingAStalledWriteGoesOnWhenItsAck
   EXPECT_EQ(device.ReceivedConfiguration(), written);
 }
 
-TEST_F(PortLifecycleTest, ThePortGoingAwayStallsTheTransferUntilClose) {
+TEST_F(PortLifecycleTest, ALostPortIsReportedOnceAndAReopenedPortReadsAgain) {
+  LogCapture capture("pelnor.serial=true");
   device.FaultOnPage(2, TDeviceFault::HangUp);
   ASSERT_TRUE(OpenPort());
   form->Button4->Click();
-  ASSERT_TRUE(ServeUntil([&] { return LogEndsWith(PageLine(EepromReadRequestLine, 2)); }));
-  ServeFor(std::chrono::milliseconds(200));
+  const std::vector<std::string> read = ReadLog();
+  std::vector<std::string> expected(read.begin(), read.begin() + 5);  // up to the request for page 2
+  expected.push_back(SerialPortLostLine);
+  ASSERT_TRUE(ServeUntil([&] { return Log() == expected; }));
 
-  EXPECT_EQ(Log().size(), 5u);
-  EXPECT_TRUE(ClosePort());
+  // The request cannot be written: it is not logged as sent.
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return capture.Has("pelnor.serial", {"write to the port failed"}); }));
+  ServeFor(std::chrono::milliseconds(300));
+  EXPECT_EQ(Log(), expected);
+
+  // The read ended with its write: "Close port" has nothing to stop.
+  ASSERT_TRUE(ClosePort());
+  EXPECT_EQ(Log(), expected);
+
+  TSimulatedSerialDevice pluggedIn;
+  pluggedIn.SetImage(ImageWithCallsign("SQ9XYZ"));
+  links.Link(2, pluggedIn.DevicePath());
+  ASSERT_TRUE(OpenPort());
+  form->Button4->Click();
+  ASSERT_TRUE(ServeUntil([&] { return form->Callsign->Text() == "SQ9XYZ"; }));
+  expected.insert(expected.end(), read.begin(), read.end());
+  EXPECT_EQ(Log(), expected);
+  ASSERT_TRUE(ClosePort());
 }
+
+namespace {
+
+// A transfer running at page 3, the device's answer to it held back or
+// spoiled.
+struct TransferCase {
+  const char* name;
+  void (TForm1::*button)(TObject*);
+  std::vector<std::string> (*log)();
+  const char* stoppedLine;
+};
+
+const TransferCase TransferCases[] = {
+    {"Upload", &TForm1::Button3Click, [] { return UploadLog(8); }, FirmwareUploadStoppedLine},
+    {"Write", &TForm1::Button5Click, WriteLog, EepromWriteStoppedLine},
+    {"Read", &TForm1::Button4Click, ReadLog, EepromReadStoppedLine},
+};
+
+void PrintTo(const TransferCase& c, std::ostream* out) { *out << c.name; }
+
+class TransferAtPage3Test : public WorkerTest, public testing::WithParamInterface<TransferCase> {
+ protected:
+  TransferAtPage3Test() {
+    InstallResource(FirmwareResourceId, std::vector<std::uint8_t>(1000, 0x5A));  // 8 pages
+    device.SetImage(ImageWithCallsign("SQ9XYZ"));
+  }
+
+  // Starts the transfer; true once page 3 has gone out and been logged.
+  bool RunToPage3() {
+    if (!OpenPort()) return false;
+    (form.get()->*GetParam().button)(nullptr);
+    return ServeUntil([&] { return device.Commands().size() >= 4 && Log().size() >= 7; });
+  }
+  // The transfer's log up to the line for page 3 (7 lines) and count lines after it.
+  std::vector<std::string> LogBeyondPage3(std::size_t count) const {
+    const std::vector<std::string> whole = GetParam().log();
+    return {whole.begin(), whole.begin() + 7 + static_cast<std::ptrdiff_t>(count)};
+  }
+};
+
+}  // namespace
+
+TEST_P(TransferAtPage3Test, CloseSaysWhichTransferStoppedAndEmptiesTheBar) {
+  device.FaultOnPage(3, TDeviceFault::HeldBack);
+  ASSERT_TRUE(RunToPage3());
+  if (GetParam().button == &TForm1::Button3Click) {
+    EXPECT_EQ(form->ProgressBar1->Position(), 3);
+  }
+
+  ASSERT_TRUE(ClosePort());
+
+  std::vector<std::string> expected = LogBeyondPage3(0);
+  expected.push_back(GetParam().stoppedLine);
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(form->ProgressBar1->Position(), 0);
+}
+
+TEST_P(TransferAtPage3Test, AFrameThatCannotBeWrittenEndsTheTransferUnloggedAndSaysThePortIsLost) {
+  LogCapture capture("pelnor.serial=true");
+  if (GetParam().button == &TForm1::Button4Click) {
+    const TLinkPage page3 = BufferPage(ImageWithCallsign("SQ9XYZ"), 3);
+    const TLinkFrame reply3 = LinkFrame(ConfigPageData, 3, PageSum(page3));
+    for (const std::uint8_t byte : {std::uint8_t{0x11}, std::uint8_t{0x13}}) {
+      ASSERT_EQ(std::count(page3.begin(), page3.end(), byte) + std::count(reply3.begin(), reply3.end(), byte), 0)
+          << "the line would take this byte of the reply to page 3 as flow control";
+    }
+  }
+  device.FaultOnPage(3, TDeviceFault::XoffBefore);
+  ASSERT_TRUE(RunToPage3());
+  ASSERT_TRUE(ServeUntil([&] { return capture.Has("pelnor.serial", {"write to the port failed"}); }));
+  ServeFor(std::chrono::milliseconds(300));
+
+  // The reply to page 3 is logged; the next page is not.
+  std::vector<std::string> expected = LogBeyondPage3(1);
+  expected.push_back(SerialPortLostLine);
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(form->ProgressBar1->Position(), 0);
+  EXPECT_EQ(device.Commands().size(), 4u);
+  EXPECT_EQ(form->Callsign->Text(), "NOCALL");
+
+  ASSERT_TRUE(ClosePort());
+  EXPECT_EQ(Log(), expected);
+  EXPECT_TRUE(PortIsFree("COM2"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Transfers, TransferAtPage3Test, testing::ValuesIn(TransferCases),
+                         [](const testing::TestParamInfo<TransferCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PortLifecycleTest, ClosingTheWindowStopsTheWorker) {
   ASSERT_TRUE(OpenPort());

@@ -59,10 +59,10 @@ class TPlainParser {
       unsigned sum = 0;
       for (int i = 0; i < 128; ++i) sum += p[i];
       pageData_ = false;
-      if (index_ >= 16) {
-        Events.emplace_back(EepromPageIndexErrorLine);
-      } else if (static_cast<std::uint16_t>(sum) != sum_) {
+      if (static_cast<std::uint16_t>(sum) != sum_) {
         Events.emplace_back(EepromPageDataChecksumErrorLine);
+      } else if (index_ >= 16) {
+        Events.emplace_back(EepromPageIndexErrorLine);
       } else {
         std::copy(p, p + 128, image_.begin() + index_ * 128);
         Events.emplace_back(PageEvent);

@@ -128,16 +128,21 @@ TEST_F(ReceiveParser, PageStoredAtTheIndexItCarries) {
   EXPECT_EQ(ImagePage(1)[0], 0xA5);
 }
 
-TEST_F(ReceiveParser, APageTheEventsDoNotTakeIsDroppedUncheckedAndUnstored) {
+TEST_F(ReceiveParser, ABadSumIsNamedWhateverTheIndexAGoodPageNotTakenIsDroppedSilently) {
   events.Refused = 6;
-  auto spoiled = PageReply(6, CountingPage(4));
-  spoiled[8 + 3] ^= 0x01;  // not taken, so its sum is never looked at
+  const auto spoiled = [](std::uint16_t page) {
+    auto reply = PageReply(page, CountingPage(4));
+    reply[8 + 3] ^= 0x01;
+    return reply;
+  };
   Feed(PageReply(6, CountingPage(4)));
-  Feed(spoiled);
+  Feed(spoiled(6));
+  Feed(spoiled(16));
   Feed(PageReply(2, CountingPage(5)));
-  EXPECT_EQ(events.Events, (Events{PageEvent}));
+  EXPECT_EQ(events.Events, (Events{EepromPageDataChecksumErrorLine, EepromPageDataChecksumErrorLine, PageEvent}));
   EXPECT_EQ(ImagePage(6)[0], 0xA5);
   EXPECT_EQ(ImagePage(2)[0], 5);
+  EXPECT_TRUE(guarded.GuardsIntact());
   EXPECT_EQ(receiver.State, TParserState::FrameSearch);
 }
 

@@ -6,7 +6,7 @@
 #include "firmware_resource.h"
 
 SerialLinkTest::SerialLinkTest() : previousForm1_(Form1), previousForm4_(Form4) {
-  TakeLinkRequest();
+  CloseLinkRequests();
   RemoveResource(FirmwareResourceId);
   form = std::make_unique<TForm1>();
   filter = std::make_unique<TForm4>();
@@ -16,7 +16,7 @@ SerialLinkTest::SerialLinkTest() : previousForm1_(Form1), previousForm4_(Form4) 
 
 SerialLinkTest::~SerialLinkTest() {
   CommThread.reset();
-  TakeLinkRequest();
+  CloseLinkRequests();
   RemoveResource(FirmwareResourceId);
   Form1 = previousForm1_;
   Form4 = previousForm4_;

@@ -1,7 +1,7 @@
 #pragma once
 // A factory main window and packet filter dialog as Form1 and Form4,
-// scripted dialogs, a dosdevices folder of the test's own, and no request
-// or firmware resource left over from an earlier test.
+// scripted dialogs, a dosdevices folder of the test's own, no port open,
+// and no request or firmware resource left over from an earlier test.
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,5 +1,6 @@
-// The three transfer buttons: what each posts in LinkRequest, the copy of
-// the pages the request carries, and the refusals that post nothing.
+// The three transfer buttons with a port open whose worker has not taken
+// the request yet: what each posts in LinkRequest, the copy of the pages
+// the request carries, and the refusals that post nothing.
 #include "calendar_time.h"
 #include "configuration_codec.h"
 #include "firmware_resource.h"
@@ -24,7 +25,10 @@ void ExpectCounters(const TPageCounters& counters, std::uint32_t last, std::uint
   EXPECT_EQ(counters.CurrentPage, current);
 }
 
-using TransferRequestTest = SerialLinkTest;
+class TransferRequestTest : public SerialLinkTest {
+ protected:
+  TransferRequestTest() { OpenLinkRequests(); }
+};
 
 }  // namespace
 

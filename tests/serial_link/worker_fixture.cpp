@@ -40,7 +40,9 @@ bool WorkerTest::OpenPort() {
 
 bool WorkerTest::ClosePort() {
   form->Button2->Click();
-  return ServeUntil([] { return !CommThread || CommThread->Finished(); });
+  const bool ended = ServeUntil([] { return !CommThread || CommThread->Finished(); });
+  CheckSynchronize();  // what the worker handed over last
+  return ended;
 }
 
 bool WorkerTest::LogEndsWith(const std::string& line) const { return !Log().empty() && Log().back() == line; }

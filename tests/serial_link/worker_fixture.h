@@ -24,7 +24,8 @@ class WorkerTest : public SerialLinkTest {
 
   // "Open port" on COM2; false when no worker runs afterwards.
   bool OpenPort();
-  // "Close port", then serving until the worker has ended.
+  // "Close port", then serving until the worker has ended and all it
+  // handed over has run.
   bool ClosePort();
   bool LogEndsWith(const std::string& line) const;
   std::vector<std::string> Log() const { return form->Memo1->Lines(); }
