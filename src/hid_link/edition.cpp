@@ -5,6 +5,7 @@
 #include "hid_messages.h"
 #include "hid_reports.h"
 #include "hid_transfers.h"
+#include "window_close.h"
 
 const char* const EditionSuffix = " (HID Bootloader)";
 
@@ -37,12 +38,14 @@ void TForm1::Button4Click(TObject*) {
   }
   ReadConfigurationPages(*this);
   CloseHidDevice();
+  // A closed window shows no box: nothing is decoded or asked for.
+  if (WindowClosed(*this)) return;
   if (!ReceivedImageValid()) {
     Memo1->AddLine(EepromChecksumErrorLine);
     return;
   }
   Memo1->AddLine(DecodeConfigurationImage(this) == 1 ? EepromReadSuccessLine : EepromReadErrorLine);
-  if (OpenHidDevice(*this)) ShowFirmwareVersion();
+  if (OpenHidDevice(*this)) ShowFirmwareVersion(*this);
   CloseHidDevice();
 }
 

@@ -13,6 +13,7 @@
 #include "hid_messages.h"
 #include "image_fields.h"
 #include "log_categories.h"
+#include "window_close.h"
 
 namespace {
 
@@ -117,9 +118,9 @@ bool ReadConfigurationPage(std::uint8_t* destination, std::uint16_t pageIndex) {
   return true;
 }
 
-bool ShowFirmwareVersion() {
+bool ShowFirmwareVersion(TForm& form) {
   const auto reply = Exchange(HidRequest(HidFirmwareVersion, 0, nullptr));
-  if (!reply) return false;
+  if (!reply || WindowClosed(form)) return false;
   PlainMessageBox(FirmwareVersionText(GetU32(reply->data(), HidReport::Version)));
   return true;
 }

@@ -7,6 +7,8 @@
 #include "configuration_layout.h"
 #include "hid_system.h"
 
+class TForm;
+
 constexpr std::size_t HidPageSize = 32;
 
 enum THidCommand : std::uint8_t {
@@ -32,5 +34,6 @@ bool WriteFirmwarePage(const std::uint8_t* page, std::uint16_t pageIndex);
 bool WriteConfigurationPage(const std::uint8_t* page, std::uint16_t pageIndex);
 // Copies the page to destination only when a good page arrived.
 bool ReadConfigurationPage(std::uint8_t* destination, std::uint16_t pageIndex);
-// Shows "Firmware version: x.xx" in a plain box once the version arrived.
-bool ShowFirmwareVersion();
+// Shows "Firmware version: x.xx" in a plain box once the version arrived,
+// unless the form's window has closed meanwhile.
+bool ShowFirmwareVersion(TForm& form);

@@ -10,6 +10,8 @@
 #include "hid_messages.h"
 #include "hid_reports.h"
 #include "image_fields.h"
+#include "log_categories.h"
+#include "window_close.h"
 
 namespace {
 
@@ -34,6 +36,11 @@ void EnableConnectionButtons(TForm1& form, bool enabled) {
   }
 }
 
+void LogStoppedByClose(const char* transfer, int pageIndex) {
+  qCInfo(lcHid) << "configuration" << transfer << "stopped before page" << pageIndex + 1 << "of"
+                << ConfigurationPageCount << "- the window was closed";
+}
+
 // Marks the upgrade as running for as long as it is in scope.
 struct UpgradeRunningScope {
   UpgradeRunningScope() { upgradeRunning = true; }
@@ -44,7 +51,12 @@ struct UpgradeRunningScope {
 
 void WriteConfigurationPages(TForm1& form) {
   StartProgress(form, ConfigurationPageCount);
+  TWindowCloseWatch closeWatch(form);
   for (int p = 0; p < ConfigurationPageCount; ++p) {
+    if (closeWatch.Closed()) {
+      LogStoppedByClose("write", p);
+      return;
+    }
     if (!WriteConfigurationPage(form.ConfigurationImage + p * HidPageSize, static_cast<std::uint16_t>(p))) {
       form.Memo1->AddLine(PageLine(PageWriteErrorPrefix, p, ConfigurationPageCount));
       return;
@@ -58,7 +70,12 @@ void WriteConfigurationPages(TForm1& form) {
 
 void ReadConfigurationPages(TForm1& form) {
   StartProgress(form, ConfigurationPageCount);
+  TWindowCloseWatch closeWatch(form);
   for (int p = 0; p < ConfigurationPageCount; ++p) {
+    if (closeWatch.Closed()) {
+      LogStoppedByClose("read", p);
+      return;
+    }
     if (!ReadConfigurationPage(ReceivedImage + p * HidPageSize, static_cast<std::uint16_t>(p))) {
       form.Memo1->AddLine(PageLine(PageReadErrorPrefix, p, ConfigurationPageCount));
       return;

@@ -3,9 +3,11 @@
 // user-interface thread, logging every page in Memo1.
 class TForm1;
 
-// Sends the 64 pages of form.ConfigurationImage.
+// Sends the 64 pages of form.ConfigurationImage. Stops without a line when
+// the window closes.
 void WriteConfigurationPages(TForm1& form);
-// Reads the 64 pages into ReceivedImage, stopping at the first failure.
+// Reads the 64 pages into ReceivedImage, stopping at the first failure, or
+// without a line when the window closes.
 void ReadConfigurationPages(TForm1& form);
 // True when ReceivedImage carries its checksum and its end marker.
 bool ReceivedImageValid();

@@ -30,7 +30,7 @@ TEST_F(HidReports, RequestLayouts) {
   std::fill_n(configWrite.begin() + 4, 32, 0x01);
   configWrite[36] = 0x20;
 
-  ASSERT_TRUE(ShowFirmwareVersion());
+  ASSERT_TRUE(ShowFirmwareVersion(*form));
 
   page.fill(0xFF);
   ASSERT_TRUE(WriteFirmwarePage(page.data(), 7679));
@@ -55,7 +55,7 @@ TEST_F(HidReports, EveryExchangeChecksItsReply) {
       {"firmware page write", [&] { return WriteFirmwarePage(page.data(), 0); }},
       {"configuration page write", [&] { return WriteConfigurationPage(page.data(), 0); }},
       {"configuration page read", [&] { return ReadConfigurationPage(page.data(), 0); }},
-      {"firmware version", [&] { return ShowFirmwareVersion(); }},
+      {"firmware version", [&] { return ShowFirmwareVersion(*form); }},
   };
   using Alteration = std::function<void(SimulatedHidDevice::Exchange&)>;
   const std::tuple<const char*, Alteration, int> failures[] = {
@@ -120,7 +120,7 @@ TEST_F(HidReports, VersionShownFromAnUnsignedValue) {
     SCOPED_TRACE(text);
     dialogs.boxes.clear();
     device.version = version;
-    EXPECT_TRUE(ShowFirmwareVersion());
+    EXPECT_TRUE(ShowFirmwareVersion(*form));
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].Kind, TMessageBoxKind::Plain);
     EXPECT_EQ(dialogs.boxes[0].Text, text);
@@ -134,7 +134,7 @@ TEST_F(HidReports, ExchangesOnAHandleThatDidNotOpenFail) {
   ASSERT_TRUE(OpenHidDevice(*form));
   std::array<std::uint8_t, 32> page{};
   EXPECT_FALSE(ReadConfigurationPage(page.data(), 0));
-  EXPECT_FALSE(ShowFirmwareVersion());
+  EXPECT_FALSE(ShowFirmwareVersion(*form));
   EXPECT_TRUE(dialogs.boxes.empty());
 
   CloseHidDevice();

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QWidget>
 
@@ -8,7 +9,26 @@
 #include "file_names.h"
 
 namespace {
+
 TApplication theApplication;
+
+// Drops what the user does: keys, the mouse, the wheel, touch, shortcuts
+// and drops.
+class InputDropper : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Shortcut:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+        return true;
+      default:
+        return event->isInputEvent();
+    }
+  }
+};
+
 }  // namespace
 
 TApplication* Application = &theApplication;
@@ -32,6 +52,16 @@ void TApplication::Run() {
 }
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TApplication::ProcessMessagesWithoutInput() {
+  // The X platform counts a close request as user input and holds it back
+  // with the rest from a pass that excludes user input; so the pass takes
+  // everything, and the filter drops what would act on the windows.
+  InputDropper dropper;
+  QCoreApplication::instance()->installEventFilter(&dropper);
+  QCoreApplication::processEvents();
+  QCoreApplication::instance()->removeEventFilter(&dropper);
+}
 
 std::string ErrorBoxText(const std::string& message) {
   if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";

@@ -46,6 +46,11 @@ class TApplication {
   void Run();
   // Processes the pending window messages once.
   void ProcessMessages();
+  // Processes the pending window messages once without the user's input,
+  // which is dropped: for a handler that keeps the message loop waiting.
+  // The windows repaint and take the window system's close requests, but
+  // nothing the user clicks or types meanwhile runs a handler.
+  void ProcessMessagesWithoutInput();
 
   // The error box: error icon, the title as caption, the message with a
   // full stop appended when its last character sorts after ".".

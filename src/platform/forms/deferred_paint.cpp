@@ -4,6 +4,9 @@
 
 #include <time.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "control.h"
 
 namespace {
@@ -16,6 +19,9 @@ std::int64_t CoarseMilliseconds() {
   return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
 }
 
+// The controls whose drawing waits for its tick.
+std::vector<TDeferredPaint*> pending;
+
 }  // namespace
 
 TDeferredPaint::TDeferredPaint(QObject* context, std::function<void()> draw)
@@ -24,7 +30,7 @@ TDeferredPaint::TDeferredPaint(QObject* context, std::function<void()> draw)
   QObject::connect(tick_.get(), &QTimer::timeout, context, [this] { Draw(); });
 }
 
-TDeferredPaint::~TDeferredPaint() = default;
+TDeferredPaint::~TDeferredPaint() { std::erase(pending, this); }
 
 void TDeferredPaint::Changed() {
   const std::int64_t age = CoarseMilliseconds() - lastDraw_;
@@ -32,6 +38,7 @@ void TDeferredPaint::Changed() {
     Draw();
   } else if (!tickPending_) {
     tickPending_ = true;
+    pending.push_back(this);
     tick_->start(static_cast<int>(DeferredPaintMilliseconds - age));
   }
 }
@@ -40,7 +47,28 @@ void TDeferredPaint::Draw() {
   if (tickPending_) {
     tickPending_ = false;
     tick_->stop();
+    std::erase(pending, this);
   }
   lastDraw_ = CoarseMilliseconds();
   draw_();
+}
+
+// Waits until the earliest pending drawing is due, draws what is due then,
+// and so on; the rest of the wait has nothing left to draw. Without a
+// pending drawing this is the one wait and a clock read.
+bool WaitDrawingOnTime(int milliseconds, const std::function<bool(int milliseconds)>& wait) {
+  std::int64_t now = CoarseMilliseconds();
+  const std::int64_t end = now + milliseconds;
+  while (!pending.empty()) {
+    std::int64_t due = end;
+    for (const TDeferredPaint* paint : pending) due = std::min(due, paint->lastDraw_ + DeferredPaintMilliseconds);
+    if (due >= end) break;
+    if (due > now && wait(static_cast<int>(due - now))) return true;
+    now = CoarseMilliseconds();
+    for (TDeferredPaint* paint : std::vector(pending)) {
+      if (paint->lastDraw_ + DeferredPaintMilliseconds <= now) paint->Draw();
+    }
+    now = CoarseMilliseconds();
+  }
+  return wait(static_cast<int>(std::max<std::int64_t>(end - now, 0)));
 }

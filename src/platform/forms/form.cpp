@@ -16,8 +16,6 @@
 #include "dialogs.h"
 #include "menu.h"
 
-namespace {
-
 // The window behind a form: refuses a close that the form's close query
 // refuses, and presses its default button on Enter in any control that
 // leaves the key to it.
@@ -29,6 +27,7 @@ class FormWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override {
     if (form_->CanClose()) {
       event->accept();
+      form_->closed_ = true;
     } else {
       event->ignore();
     }
@@ -55,6 +54,8 @@ class FormWindow : public QWidget {
  private:
   TForm* form_;
 };
+
+namespace {
 
 constexpr int ExposeWait = 500;  // ms
 
@@ -138,6 +139,7 @@ void TForm::Show() {
     window->winId();
     window->windowHandle()->setTransientParent(main->Widget()->windowHandle());
   }
+  closed_ = false;
   window->show();
 }
 

@@ -50,8 +50,12 @@ class TForm : public TWinControl {
 
   QWidget* ClientWidget() const override { return client_; }
   bool CanClose() const { return !OnCloseQuery || OnCloseQuery(); }
+  // True once the window has closed, by the user or by Close(), until it is
+  // shown again.
+  bool Closed() const { return closed_; }
 
  private:
+  friend class FormWindow;
   void CentreOnScreen();
 
   QWidget* client_;
@@ -60,4 +64,5 @@ class TForm : public TWinControl {
   int clientWidth_ = 0;
   int clientHeight_ = 0;
   int modalResult_ = mrNone;
+  bool closed_ = false;
 };

@@ -5,7 +5,7 @@
 TProgressBar::TProgressBar(QWidget* parent, std::string name)
     : TControl(std::move(name), new QProgressBar(parent)),
       bar_(static_cast<QProgressBar*>(Widget())),
-      paint_(bar_, [this] { bar_->repaint(); }) {
+      paint_(bar_, [this] { Draw(); }) {
   bar_->setRange(0, 100);
   bar_->setValue(0);
   bar_->setTextVisible(false);
@@ -13,17 +13,19 @@ TProgressBar::TProgressBar(QWidget* parent, std::string name)
 
 int TProgressBar::Position() const { return bar_->value(); }
 
-// QProgressBar repaints at once whenever the drawn bar changes. With its
-// updates blocked for the one call it only takes the change, and leaves
-// nothing to paint later either; the deferred paint draws it. The updates are
-// never left off, so whatever paints the window draws the bar whole.
+// QProgressBar repaints at once whenever the drawn bar changes; with its
+// updates off it only takes the change. They stay off until the change is
+// drawn, at most a tick later.
 template <class Change>
 void TProgressBar::Take(Change change) {
-  const bool blocked = bar_->testAttribute(Qt::WA_UpdatesDisabled);
-  bar_->setAttribute(Qt::WA_UpdatesDisabled);
+  bar_->setUpdatesEnabled(false);
   change();
-  bar_->setAttribute(Qt::WA_UpdatesDisabled, blocked);
   paint_.Changed();
+}
+
+void TProgressBar::Draw() {
+  bar_->setUpdatesEnabled(true);
+  bar_->repaint();
 }
 
 void TProgressBar::SetPosition(int position) {

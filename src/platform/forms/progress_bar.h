@@ -20,6 +20,7 @@ class TProgressBar : public TControl {
  private:
   template <class Change>
   void Take(Change change);
+  void Draw();
 
   QProgressBar* bar_;
   TDeferredPaint paint_;

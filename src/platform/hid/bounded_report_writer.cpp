@@ -5,6 +5,7 @@
 #include <mutex>
 #include <thread>
 
+#include "deferred_paint.h"
 #include "log_categories.h"
 
 struct BoundedReportWriter::Shared {
@@ -50,7 +51,10 @@ std::size_t BoundedReportWriter::Write(const THidReport& report) {
   shared.report = report;
   shared.pending = true;
   shared.changed.notify_all();
-  if (!shared.changed.wait_for(lock, std::chrono::milliseconds(waitMilliseconds_), [&] { return !shared.pending; })) {
+  const bool ended = WaitDrawingOnTime(waitMilliseconds_, [&](int milliseconds) {
+    return shared.changed.wait_for(lock, std::chrono::milliseconds(milliseconds), [&] { return !shared.pending; });
+  });
+  if (!ended) {
     shared.stalled = true;
     qCInfo(lcHid) << "report write did not end within" << waitMilliseconds_ << "ms";
     return 0;

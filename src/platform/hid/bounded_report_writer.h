@@ -2,7 +2,7 @@
 // Report writes with a bounded wait. A hidraw write blocks until the
 // kernel's USB transfer has ended (the kernel's own time-out is 5 s), so
 // each write runs on the writer's thread and the caller waits at most the
-// writer's bound for it.
+// writer's bound for it, drawing what falls due meanwhile (WaitDrawingOnTime).
 #include <functional>
 #include <memory>
 #include <thread>

@@ -13,7 +13,8 @@
 constexpr std::size_t HidReportSize = 65;
 using THidReport = std::array<std::uint8_t, HidReportSize>;
 
-// Longest wait for one report, written or read.
+// Longest wait for one report, written or read. A wait draws the controls'
+// changes that fall due meanwhile (WaitDrawingOnTime).
 constexpr int HidReportWaitMilliseconds = 1000;
 
 struct THidInterface {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bounded_report_writer.h"
+#include "deferred_paint.h"
 #include "hardware_ids.h"
 #include "log_categories.h"
 
@@ -49,7 +50,11 @@ class HidapiReadHandle : public THidHandle {
  private:
   std::size_t Read(THidReport& report, int waitMilliseconds) {
     report.fill(0);
-    const int read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, waitMilliseconds);
+    int read = 0;
+    WaitDrawingOnTime(waitMilliseconds, [&](int milliseconds) {
+      read = hid_read_timeout(device_, report.data() + 1, report.size() - 1, milliseconds);
+      return read != 0;
+    });
     if (read < 0) qCInfo(lcHid).noquote() << "report read failed:" << Narrow(hid_error(device_)).c_str();
     return read <= 0 ? 0 : static_cast<std::size_t>(read) + 1;
   }

@@ -111,6 +111,30 @@ TEST_F(LogBox, LinesComingWithoutAMessageLoopAreDrawnWhileTheyCome) {
   EXPECT_TRUE(std::is_sorted(drawnLines.begin(), drawnLines.end()));
 }
 
+// Two lines within one tick, then a wait of a second with no message loop:
+// both are drawn once the first part of the wait has run out, and the
+// parts add up to the whole wait.
+TEST_F(LogBox, LinesAddedJustBeforeAWaitAreDrawnDuringIt) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+  QTest::qWait(2 * DeferredPaintMilliseconds);
+  int drawnLines = 0;
+  PaintRecorder recorder(Box()->viewport(), [&] { drawnLines = Box()->document()->blockCount(); });
+  memo->AddLine("Pelnor Rudi found, vid: Vid_0483, pid: A04C");
+  memo->AddLine("Page read: 1/64");
+  std::vector<int> drawnAtPart;
+  int waited = 0;
+  EXPECT_FALSE(WaitDrawingOnTime(1000, [&](int milliseconds) {
+    drawnAtPart.push_back(drawnLines);
+    waited += milliseconds;
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    return false;
+  }));
+  ASSERT_GE(drawnAtPart.size(), 2u);
+  EXPECT_EQ(drawnAtPart.back(), 2);
+  EXPECT_GE(waited, 990);
+  EXPECT_LE(waited, 1000);
+}
+
 TEST_F(LogBox, ClearEmptiesWhatIsShownAndWhatIsGathered) {
   memo->AddLine("Eeprom page received.");
   ASSERT_TRUE(ShownAre({"Eeprom page received."}));
