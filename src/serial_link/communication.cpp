@@ -162,8 +162,8 @@ void TCommThread::OnFirmwarePageAck() {
     LogLine(PageLine(FirmwarePageSentLine, counters.CurrentPage));
   } else {
     End(upload_);
-    LogLine(SendFinishedLine);
     qCInfo(lcSerial, "firmware upload finished");
+    LogLine(SendFinishedLine);
     ShowUploadProgress(0);
   }
 }
@@ -180,8 +180,8 @@ void TCommThread::OnConfigPageAck() {
     LogLine(PageLine(EepromPageSentLine, counters.CurrentPage));
   } else {
     End(write_);
-    LogLine(SendFinishedLine);
     qCInfo(lcSerial, "configuration write finished");
+    LogLine(SendFinishedLine);
   }
 }
 
