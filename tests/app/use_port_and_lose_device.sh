@@ -14,16 +14,6 @@ log_box=(400 356)
 # count_of TEXT FILE: how many lines of FILE hold TEXT.
 count_of() { grep -cF "$1" "$2" || true; }
 
-# wait_for_count COUNT TEXT FILE: waits until COUNT lines of FILE hold TEXT.
-wait_for_count() {
-  for _ in $(seq 200); do
-    [ "$(count_of "$2" "$3")" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  echo "fewer than $1 lines \"$2\" in $3"
-  return 1
-}
-
 # log_box_ends_with LINE: the log box's last line is, or soon becomes, LINE.
 log_box_ends_with() {
   local text
