@@ -19,7 +19,9 @@ void WriteSettings(TIniFile& ini, const TSettingsForms& forms) {
                    [&](const TIntegerKey& key) {
                      ini.WriteInteger(row.Section, row.Key, StrToInt(key.Control(forms)->Text()));
                    },
-                   [&](const TIndexKey& key) { ini.WriteInteger(row.Section, row.Key, key.Control(forms)->NamedItemIndex()); },
+                   [&](const TIndexKey& key) {
+                     ini.WriteInteger(row.Section, row.Key, key.Control(forms)->NamedItemIndex());
+                   },
                    [&](const TCheckKey& key) {
                      const bool checked = key.Control(forms)->Checked();
                      if (key.TruthValue) {

@@ -70,10 +70,7 @@ std::string ErrorBoxText(const std::string& message) {
 
 void TApplication::ShowException(const std::exception& e) {
   TMessageBoxRequest box{TMessageBoxKind::Error, title_, ErrorBoxText(e.what())};
-  if (const auto* fileError = dynamic_cast<const EFileError*>(&e)) {
-    box.FileNameStart = fileError->NamingFile().Before.size();
-    box.FileNameLength = fileError->NamingFile().FileName.size();
-  }
+  if (const auto* fileError = dynamic_cast<const EFileError*>(&e)) box.QuoteFileName(fileError->NamingFile());
   Dialogs().ShowMessageBox(box);
 }
 

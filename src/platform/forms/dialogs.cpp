@@ -21,8 +21,9 @@ void InformationBox(const std::string& text) {
 }
 
 void InformationBox(const TTextNamingFile& text) {
-  Dialogs().ShowMessageBox(
-      {TMessageBoxKind::Information, "Information", text.Text(), text.Before.size(), text.FileName.size()});
+  TMessageBoxRequest box{TMessageBoxKind::Information, "Information", text.Text()};
+  box.QuoteFileName(text);
+  Dialogs().ShowMessageBox(box);
 }
 
 void PlainMessageBox(const std::string& text) {

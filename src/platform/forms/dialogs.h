@@ -24,6 +24,12 @@ struct TMessageBoxRequest {
   // shown as the file dialogs show it.
   std::size_t FileNameStart = 0;
   std::size_t FileNameLength = 0;
+
+  // Marks where Text quotes the name of a text that begins like it.
+  void QuoteFileName(const TTextNamingFile& named) {
+    FileNameStart = named.Before.size();
+    FileNameLength = named.FileName.size();
+  }
 };
 
 enum class TFileDialogKind { Open, Save };
