@@ -22,6 +22,8 @@ std::int64_t CoarseMilliseconds() {
 // The controls whose drawing waits for its tick.
 std::vector<TDeferredPaint*> pending;
 
+bool Pending(const TDeferredPaint* paint) { return std::find(pending.begin(), pending.end(), paint) != pending.end(); }
+
 }  // namespace
 
 TDeferredPaint::TDeferredPaint(QObject* context, std::function<void()> draw)
@@ -36,16 +38,14 @@ void TDeferredPaint::Changed() {
   const std::int64_t age = CoarseMilliseconds() - lastDraw_;
   if (age >= DeferredPaintMilliseconds) {
     Draw();
-  } else if (!tickPending_) {
-    tickPending_ = true;
+  } else if (!Pending(this)) {
     pending.push_back(this);
     tick_->start(static_cast<int>(DeferredPaintMilliseconds - age));
   }
 }
 
 void TDeferredPaint::Draw() {
-  if (tickPending_) {
-    tickPending_ = false;
+  if (Pending(this)) {
     tick_->stop();
     std::erase(pending, this);
   }

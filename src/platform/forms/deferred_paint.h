@@ -27,7 +27,6 @@ class TDeferredPaint {
   std::function<void()> draw_;
   std::int64_t lastDraw_;  // milliseconds on the coarse clock
   std::unique_ptr<QTimer> tick_;
-  bool tickPending_ = false;
 };
 
 // A wait of up to milliseconds on the user-interface thread with no
