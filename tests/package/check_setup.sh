@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs SOURCE/scripts/setup as a user other than root, on a PATH of
 # stand-ins: dpkg-query reports the packages in MISSING_PACKAGES missing,
-# apt-get and sudo only say that they ran. Without sudo a missing package
-# stops the script with the list and the advice to run it as root or with
-# sudo, and nothing is installed; with sudo it installs through sudo.
+# apt-get and sudo only say that they ran. Without sudo, or with a sudo that
+# refuses the user, a missing package stops the script with the list and the
+# advice to run it as root or with sudo, and nothing is installed; with a
+# sudo that lets the user in, at once or after a password, it installs
+# through sudo.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,7 +24,14 @@ case " $MISSING_PACKAGES " in *" $package "*) exit 1 ;; esac
 printf 'install ok installed'
 EOF
 printf '#!/bin/sh\necho "apt-get $*"\n' >"$bin/apt-get"
-printf '#!/bin/sh\necho "sudo $*"\n' >"$bin/sudo-on-path"
+printf '#!/bin/sh\necho "sudo $*"\n' >"$bin/sudo-allows"
+# Asks for a password: refuses without one (-n), takes the typed one.
+cat >"$bin/sudo-asks" <<'EOF'
+#!/bin/sh
+[ "$1" != -n ] || { echo "sudo: a password is required" >&2; exit 1; }
+echo "sudo $*"
+EOF
+printf '#!/bin/sh\necho "nobody is not in the sudoers file." >&2\nexit 1\n' >"$bin/sudo-refuses"
 chmod -R a+rX "$work"
 chmod a+x "$bin"/*
 
@@ -30,10 +39,11 @@ chmod a+x "$bin"/*
 as_user=()
 [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 
-# run_setup SUDO MISSING: the output and, on its last line, the status.
+# run_setup SUDO MISSING: the output and, on its last line, the status;
+# SUDO is no or the sudo stand-in's kind.
 run_setup() {
   rm -f "$bin/sudo"
-  [ "$1" = no ] || ln -s sudo-on-path "$bin/sudo"
+  [ "$1" = no ] || ln -s "sudo-$1" "$bin/sudo"
   local status=0
   "${as_user[@]}" env -i PATH="$bin" MISSING_PACKAGES="$2" "$setup" run 2>&1 || status=$?
   echo "status $status"
@@ -53,9 +63,13 @@ check() {
   done
 }
 
-check "no sudo, packages missing" "$(run_setup no "cmake libhidapi-dev")" \
-  "missing.*: cmake libhidapi-dev$" "as root or with sudo" "^status [1-9]" "!apt-get" "!command not found"
-check "no sudo, nothing missing" "$(run_setup no "")" "^status 0$" "!apt-get" "!missing"
-check "sudo, a package missing" "$(run_setup yes "libjpeg-dev")" \
-  "^sudo apt-get update$" "^sudo apt-get install .* libjpeg-dev$" "^status 0$"
+for sudo in no refuses; do
+  check "sudo $sudo, packages missing" "$(run_setup $sudo "cmake libhidapi-dev")" \
+    "missing.*: cmake libhidapi-dev$" "as root or with sudo" "^status [1-9]" "!apt-get" "!command not found"
+  check "sudo $sudo, nothing missing" "$(run_setup $sudo "")" "^status 0$" "!apt-get" "!missing" "!sudoers"
+done
+for sudo in allows asks; do
+  check "sudo $sudo, a package missing" "$(run_setup $sudo "libjpeg-dev")" \
+    "^sudo apt-get update$" "^sudo apt-get install .* libjpeg-dev$" "^status 0$"
+done
 exit $failed
